@@ -1,0 +1,4 @@
+target_sources(quendaris_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/atomic_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ini_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/text_encoding.cpp)

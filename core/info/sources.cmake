@@ -1,0 +1,2 @@
+target_sources(quendaris_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/infofenst.cpp)

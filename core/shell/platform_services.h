@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+
+#include "core/widgets/form.h"
+
+namespace q6 {
+
+// What the program needs from the operating system and the user-interface toolkit. The platform
+// layer implements these; tests use fakes.
+
+inline constexpr int kCsidlPersonal = 5;        // the user's documents
+inline constexpr int kCsidlCommonAppData = 35;  // the common application-data folder
+
+class ShellFolders {
+ public:
+  virtual ~ShellFolders() = default;
+  // The folder's path, or the empty text when it cannot be resolved.
+  virtual std::string GetShellFolder(int csidl) const = 0;
+};
+
+struct PixelSize {
+  int width = 0;
+  int height = 0;
+};
+
+class ScreenMetrics {
+ public:
+  virtual ~ScreenMetrics() = default;
+  virtual int windowPixelsPerInch() const = 0;
+  virtual int screenPixelsPerInch() const = 0;
+  virtual PixelSize workArea() const = 0;
+  // The laid-out size of a named control of the main window.
+  virtual PixelSize controlSize(const std::string& name) const = 0;
+};
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // A modal message box with an OK button.
+  virtual void ShowMessage(const std::string& text) = 0;
+  // Shows a window of the program and returns when the user has closed it.
+  virtual void ShowModal(Form& window) = 0;
+};
+
+struct PlatformServices {
+  ShellFolders& folders;
+  ScreenMetrics& screen;
+  Dialogs& dialogs;
+};
+
+}  // namespace q6
