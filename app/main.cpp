@@ -1,0 +1,32 @@
+#include <QApplication>
+
+#include "core/shell/application.h"
+#include "platform/instance/single_instance.h"
+#include "platform/shell/qt_platform.h"
+#include "ui/windows.h"
+
+int main(int argc, char* argv[]) {
+  QApplication qapp(argc, argv);
+
+  q6::platform::SingleInstance instance(QStringLiteral("VRKA3000"));
+  if (instance.handOverToRunningCopy()) return 0;
+
+  QApplication::setApplicationDisplayName(QStringLiteral("quenDARIS6"));
+
+  q6::ui::Windows windows;
+  q6::platform::QtShellFolders folders;
+  q6::platform::QtScreenMetrics screen(windows.main());
+  q6::platform::QtDialogs dialogs(windows.main(),
+                                  [&windows](const q6::Form& form) { return windows.dialogFor(form); });
+  q6::PlatformServices services{folders, screen, dialogs};
+
+  q6::Application app(services);
+  q6::ui::WindowBindings bindings(windows, app);
+  instance.listen([&windows] { windows.main().restore(); });
+
+  app.Start();
+  windows.main().show();
+  windows.main().centre();
+  app.form1().FormShow();
+  return QApplication::exec();
+}

@@ -1,0 +1,1 @@
+target_sources(quendaris_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/single_instance.cpp)

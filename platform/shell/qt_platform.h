@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+#include "core/shell/platform_services.h"
+
+class QDialog;
+
+namespace q6::platform {
+
+// Shell folders on the desktop's standard locations: the generic configuration folder stands
+// for the common application data, the documents folder for the user's documents.
+class QtShellFolders : public ShellFolders {
+ public:
+  std::string GetShellFolder(int csidl) const override;
+};
+
+// Pixel densities and sizes of the screen that shows the main window, in device pixels.
+class QtScreenMetrics : public ScreenMetrics {
+ public:
+  explicit QtScreenMetrics(QWidget& mainWindow) : mainWindow_(&mainWindow) {}
+  int windowPixelsPerInch() const override;
+  int screenPixelsPerInch() const override;
+  PixelSize workArea() const override;
+  PixelSize controlSize(const std::string& name) const override;
+
+ private:
+  QPointer<QWidget> mainWindow_;
+};
+
+class QtDialogs : public Dialogs {
+ public:
+  using DialogLookup = std::function<QDialog*(const Form&)>;
+  QtDialogs(QWidget& parent, DialogLookup lookup) : parent_(&parent), lookup_(std::move(lookup)) {}
+  void ShowMessage(const std::string& text) override;
+  void ShowModal(Form& window) override;
+
+ private:
+  QPointer<QWidget> parent_;
+  DialogLookup lookup_;
+};
+
+}  // namespace q6::platform

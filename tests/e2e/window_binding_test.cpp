@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "platform/shell/qt_platform.h"
+#include "support/fake_platform.h"
+#include "ui/windows.h"
+
+namespace q6 {
+namespace {
+
+class WindowBindingTest : public ::testing::Test {
+ protected:
+  WindowBindingTest() : services{platform, screen, platform}, app(services) {}
+
+  template <typename T>
+  T* widget(const char* name) {
+    return windows.main().findChild<T*>(name);
+  }
+
+  ui::Windows windows;
+  test::FakePlatform platform;
+  platform::QtScreenMetrics screen{windows.main()};
+  PlatformServices services;
+  Application app;
+  ui::WindowBindings bindings{windows, app};
+};
+
+TEST_F(WindowBindingTest, ModelsAndLayoutsNameTheSameControls) {
+  EXPECT_TRUE(bindings.problems().isEmpty()) << bindings.problems().join('\n').toStdString();
+}
+
+TEST_F(WindowBindingTest, MismatchesAreReported) {
+  Form model("Probe", "", 100, 100);
+  model.add<Label>("LbMissing");
+  model.add<Button>("BtWrongKind");
+  QWidget root;
+  root.setObjectName("Probe");
+  auto* layout = new QVBoxLayout(&root);
+  auto* wrong = new QLabel(&root);
+  wrong->setObjectName("BtWrongKind");
+  auto* stray = new QLineEdit(&root);
+  stray->setObjectName("EdStray");
+  layout->addWidget(wrong);
+  layout->addWidget(stray);
+  // Root is a plain widget, not a window: that is reported too.
+  const QStringList problems = ui::Binder(model, root).problems();
+  EXPECT_EQ(problems.size(), 4) << problems.join('\n').toStdString();
+  for (const char* name : {"Probe", "LbMissing", "BtWrongKind", "EdStray"})
+    EXPECT_TRUE(problems.join('\n').contains(name)) << name;
+}
+
+TEST_F(WindowBindingTest, ModelChangesReachTheWidgets) {
+  app.Start();
+  TForm1& form = app.form1();
+  EXPECT_EQ(windows.main().windowTitle().toStdString(), form.caption());
+  EXPECT_EQ(widget<QComboBox>("CbComPort")->count(), 32);
+  EXPECT_FALSE(widget<QPushButton>("uC_read_bt")->isEnabled());
+
+  form.english1Click();
+  EXPECT_EQ(widget<QPushButton>("BtComActivate")->text().toStdString(), "com activate");
+  auto* tabs = widget<QTabWidget>("PageControl1");
+  EXPECT_EQ(tabs->tabText(tabs->indexOf(widget<QWidget>("TSFehlerspeicher"))).toStdString(),
+            "fault memory ");
+  EXPECT_EQ(widget<QMenu>("Info1")->title().toStdString(), form.frame.Info1.caption());
+  EXPECT_TRUE(widget<QAction>("english1")->isChecked());
+  EXPECT_FALSE(widget<QAction>("german1")->isChecked());
+  EXPECT_FALSE(widget<QAction>("tuerk1")->isVisible());
+
+  form.frame.TsTest.setVisible(false);
+  EXPECT_FALSE(tabs->isTabVisible(tabs->indexOf(widget<QWidget>("TsTest"))));
+  form.frame.SbZustand.setPanelText(0, "OFFLINE");
+  EXPECT_TRUE(widget<QStatusBar>("SbZustand")->findChild<QLabel*>()->text() == "OFFLINE");
+}
+
+TEST_F(WindowBindingTest, UserActionsReachTheModelWithoutEchoes) {
+  app.Start();
+  TForm1& form = app.form1();
+  int changes = 0;
+  form.comm.CbComPort.OnChange.attach([&] { ++changes; });
+  auto* combo = widget<QComboBox>("CbComPort");
+  combo->activated(4);  // what a user's pick emits
+  EXPECT_EQ(form.comm.CbComPort.text(), "COM5");
+  EXPECT_EQ(changes, 1);
+  form.comm.CbComPort.setItemIndex(2);
+  EXPECT_EQ(combo->currentIndex(), 2);
+  EXPECT_EQ(changes, 2) << "a model change is not echoed back as a second change";
+
+  widget<QAction>("english1")->trigger();
+  EXPECT_EQ(form.LanguageCode, "eng");
+  // Picking the checked item again leaves it checked, whatever the menu toggled.
+  widget<QAction>("english1")->trigger();
+  EXPECT_TRUE(widget<QAction>("english1")->isChecked());
+}
+
+TEST_F(WindowBindingTest, TestButtonWritesRealSizes) {
+  app.Start();
+  windows.main().show();
+  app.form1().frame.MemoTest.clear();
+  QTest::mouseClick(widget<QPushButton>("Button1"), Qt::LeftButton);
+  const auto& lines = app.form1().frame.MemoTest.lines();
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[0].rfind("Breite PageControl1: ", 0), 0u);
+  EXPECT_GT(std::stoi(lines[0].substr(21)), 400) << lines[0];
+  EXPECT_EQ(lines[4], "Breite Form: " + std::to_string(app.form1().width()));
+}
+
+TEST_F(WindowBindingTest, RestoreBringsBackAMinimisedWindow) {
+  windows.main().show();
+  windows.main().showMinimized();
+  windows.main().restore();
+  EXPECT_FALSE(windows.main().isMinimized());
+}
+
+TEST(EditKeyFilter, TypedCharactersFollowTheMainWindowRule) {
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  auto* edit = new QLineEdit(&window);
+  auto* next = new QLineEdit(&window);
+  layout->addWidget(edit);
+  layout->addWidget(next);
+  ui::EditKeyFilter filter;
+  edit->installEventFilter(&filter);
+  window.show();
+  edit->setFocus();
+  QApplication::setActiveWindow(&window);
+
+  QTest::keyClicks(edit, "12a,5.-");
+  EXPECT_EQ(edit->text(), "12,5");
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  EXPECT_EQ(edit->text(), "12,");
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(edit->text(), "12,");
+  EXPECT_TRUE(next->hasFocus());
+}
+
+}  // namespace
+}  // namespace q6

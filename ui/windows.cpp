@@ -1,0 +1,98 @@
+#include "ui/windows.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSpinBox>
+
+#include "ui_form1.h"
+#include "ui_infofenst.h"
+#include "ui_lang_form.h"
+
+namespace q6::ui {
+
+MainWindowView::MainWindowView() : ui_(std::make_unique<Ui::Form1>()) {
+  ui_->setupUi(this);
+  for (auto* edit : findChildren<QLineEdit*>()) edit->installEventFilter(&keyFilter_);
+}
+
+MainWindowView::~MainWindowView() = default;
+
+void MainWindowView::attach(TForm1* form) { form_ = form; }
+
+void MainWindowView::restore() {
+  if (isMinimized()) {
+    showNormal();
+  } else {
+    raise();
+    activateWindow();
+  }
+}
+
+void MainWindowView::centre() {
+  if (const QScreen* shown = screen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(shown->availableGeometry().center());
+    move(frame.topLeft());
+  }
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+  if (form_ && !form_->FormCloseQuery()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+void DialogView::attach(Form* form) { form_ = form; }
+
+void DialogView::done(int result) {
+  QDialog::done(result);
+  if (form_) form_->setVisible(false);
+}
+
+Windows::Windows()
+    : infofenst_(new DialogView(&main_)),
+      langForm_(new DialogView(&main_)),
+      infoUi_(std::make_unique<Ui::Infofenst>()),
+      langUi_(std::make_unique<Ui::lang_form>()) {
+  infoUi_->setupUi(infofenst_);
+  langUi_->setupUi(langForm_);
+  for (QDialog* dialog : {static_cast<QDialog*>(infofenst_), static_cast<QDialog*>(langForm_)}) {
+    // A fixed dialog border: the windows keep the size their content asks for.
+    dialog->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  }
+}
+
+Windows::~Windows() = default;
+
+QDialog* Windows::dialogFor(const Form& form) {
+  if (form.name() == infofenst_->objectName().toStdString()) return infofenst_;
+  if (form.name() == langForm_->objectName().toStdString()) return langForm_;
+  return nullptr;
+}
+
+WindowBindings::WindowBindings(Windows& windows, Application& app) : windows_(windows) {
+  windows.main().attach(&app.form1());
+  windows.infofenst().attach(&app.infofenst());
+  windows.langForm().attach(&app.langForm());
+  binders_.push_back(std::make_unique<Binder>(app.form1(), windows.main()));
+  binders_.push_back(std::make_unique<Binder>(app.infofenst(), windows.infofenst()));
+  binders_.push_back(std::make_unique<Binder>(app.langForm(), windows.langForm()));
+}
+
+WindowBindings::~WindowBindings() {
+  windows_.main().attach(nullptr);
+  windows_.infofenst().attach(nullptr);
+  windows_.langForm().attach(nullptr);
+}
+
+QStringList WindowBindings::problems() const {
+  QStringList all;
+  for (const auto& binder : binders_) all << binder->problems();
+  return all;
+}
+
+}  // namespace q6::ui
