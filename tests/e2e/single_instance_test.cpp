@@ -51,6 +51,8 @@ TEST(SingleInstance, SecondProgramCopyEndsWithoutAWindowAndTheFirstRunsOn) {
   env.insert("HOME", home.path());
   env.insert("XDG_CONFIG_HOME", home.path() + "/.config");
   env.insert("QT_QPA_PLATFORM", "offscreen");
+  // The instance socket lives in the temporary folder: a copy the developer runs stays apart.
+  env.insert("TMPDIR", home.path());
 
   QProcess first;
   first.setProcessEnvironment(env);
@@ -58,8 +60,10 @@ TEST(SingleInstance, SecondProgramCopyEndsWithoutAWindowAndTheFirstRunsOn) {
   ASSERT_TRUE(first.waitForStarted());
   // The first copy has started when its settings file exists.
   const QString settings = home.path() + "/.config/Tessaro GmbH/quenDARIS 6.1/quendaris6.ini";
-  for (int i = 0; i < 100 && !QFile::exists(settings); ++i) QThread::msleep(100);
+  for (int i = 0; i < 100 && !QFile::exists(settings) && first.state() == QProcess::Running; ++i)
+    QThread::msleep(100);
   ASSERT_TRUE(QFile::exists(settings));
+  ASSERT_EQ(first.state(), QProcess::Running);
 
   QProcess second;
   second.setProcessEnvironment(env);
