@@ -11,12 +11,10 @@ int main(int argc, char* argv[]) {
   q6::platform::SingleInstance instance(QStringLiteral("VRKA3000"));
   if (instance.handOverToRunningCopy()) return 0;
 
-  QApplication::setApplicationDisplayName(QStringLiteral("quenDARIS6"));
-
   q6::ui::Windows windows;
   q6::platform::QtShellFolders folders;
   q6::platform::QtScreenMetrics screen(windows.main());
-  q6::platform::QtDialogs dialogs(windows.main(),
+  q6::platform::QtDialogs dialogs(windows.main(), QStringLiteral("quenDARIS6"),
                                   [&windows](const q6::Form& form) { return windows.dialogFor(form); });
   q6::PlatformServices services{folders, screen, dialogs};
 
@@ -25,8 +23,7 @@ int main(int argc, char* argv[]) {
   instance.listen([&windows] { windows.main().restore(); });
 
   app.Start();
-  windows.main().show();
-  windows.main().centre();
+  windows.showMain();
   app.form1().FormShow();
   return QApplication::exec();
 }

@@ -68,6 +68,19 @@ Windows::Windows()
 
 Windows::~Windows() = default;
 
+void Windows::showMain() {
+  main_.show();
+  main_.centre();
+  for (QDialog* dialog : {static_cast<QDialog*>(infofenst_), static_cast<QDialog*>(langForm_)}) {
+    if (!dialog->isVisible()) continue;
+    QRect frame = dialog->frameGeometry();
+    frame.moveCenter(main_.frameGeometry().center());
+    dialog->move(frame.topLeft());
+    dialog->raise();
+    dialog->activateWindow();
+  }
+}
+
 QDialog* Windows::dialogFor(const Form& form) {
   if (form.name() == infofenst_->objectName().toStdString()) return infofenst_;
   if (form.name() == langForm_->objectName().toStdString()) return langForm_;

@@ -57,6 +57,8 @@ class Windows {
   DialogView& infofenst() { return *infofenst_; }
   DialogView& langForm() { return *langForm_; }
   QDialog* dialogFor(const Form& form);
+  // Shows the main window centred, with a dialog the start-up opened on top of it.
+  void showMain();
 
  private:
   MainWindowView main_;

@@ -57,7 +57,7 @@ PixelSize QtScreenMetrics::controlSize(const std::string& name) const {
 }
 
 void QtDialogs::ShowMessage(const std::string& text) {
-  QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+  QMessageBox box(QMessageBox::NoIcon, title_,
                   QString::fromStdString(text), QMessageBox::Ok, parent_);
   box.exec();
 }

@@ -33,12 +33,15 @@ class QtScreenMetrics : public ScreenMetrics {
 class QtDialogs : public Dialogs {
  public:
   using DialogLookup = std::function<QDialog*(const Form&)>;
-  QtDialogs(QWidget& parent, DialogLookup lookup) : parent_(&parent), lookup_(std::move(lookup)) {}
+  // `title` captions the message boxes, as the application title does on Windows.
+  QtDialogs(QWidget& parent, QString title, DialogLookup lookup)
+      : parent_(&parent), title_(std::move(title)), lookup_(std::move(lookup)) {}
   void ShowMessage(const std::string& text) override;
   void ShowModal(Form& window) override;
 
  private:
   QPointer<QWidget> parent_;
+  QString title_;
   DialogLookup lookup_;
 };
 
