@@ -377,6 +377,7 @@ void Binder::apply(Binding& binding, Property property) {
       }
       break;
     case Property::Panels: {
+      if (control.kind() != ControlKind::StatusBar) break;
       const auto& panels = static_cast<StatusBar&>(control).panels();
       for (std::size_t i = 0; i < panels.size() && i < binding.panels.size(); ++i)
         binding.panels[i]->setText(Q(panels[i].text));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/language/caption_rows.h"
 #include "core/shell/application.h"
 #include "support/fake_platform.h"
@@ -19,21 +21,21 @@ class LanguagesTest : public ::testing::Test {
 
 TEST_F(LanguagesTest, MenuClickChecksOneItemSetsTheCodeAndRecaptions) {
   struct Case {
-    void (TForm1::*click)();
+    std::function<void(TForm1&)> click;
     const char* item;
     const char* code;
     const char* title;
   };
   for (const auto& [click, item, code, title] : {
-           Case{&TForm1::english1Click, "english1", "eng",
+           Case{[](TForm1& f) { f.english1Click(); }, "english1", "eng",
                 "Tessaro GmbH - quenDARIS - visualisation VRKA 6.1"},
-           Case{&TForm1::german1Click, "german1", "ger",
+           Case{[](TForm1& f) { f.german1Click(); }, "german1", "ger",
                 "Tessaro GmbH - quenDARIS - Visualisierung VRKA 6.1"},
-           Case{&TForm1::Schwe1Click, "Schwe1", "schw", nullptr},
-           Case{&TForm1::Franzsich1Click, "Franzsich1", "franz", nullptr},
-           Case{&TForm1::tuerk1Click, "tuerk1", "tuerk", nullptr},
+           Case{[](TForm1& f) { f.Schwe1Click(); }, "Schwe1", "schw", nullptr},
+           Case{[](TForm1& f) { f.Franzsich1Click(); }, "Franzsich1", "franz", nullptr},
+           Case{[](TForm1& f) { f.tuerk1Click(); }, "tuerk1", "tuerk", nullptr},
        }) {
-    (form.*click)();
+    click(form);
     EXPECT_EQ(form.LanguageCode, code);
     int checked = 0;
     for (MenuItem* m : {&form.frame.german1, &form.frame.english1, &form.frame.Schwe1,
@@ -99,8 +101,10 @@ TEST_F(LanguagesTest, UnknownCodeChecksNothingAndAnswersInGerman) {
 }
 
 TEST_F(LanguagesTest, EmptyAndMissingRows) {
-  for (auto click : {&TForm1::english1Click, &TForm1::german1Click}) {
-    (form.*click)();
+  for (const std::function<void(TForm1&)>& click :
+       {std::function<void(TForm1&)>([](TForm1& f) { f.english1Click(); }),
+        std::function<void(TForm1&)>([](TForm1& f) { f.german1Click(); })}) {
+    click(form);
     EXPECT_EQ(form.GetInfoString(161), "");
     EXPECT_EQ(form.GetInfoString(240), "-240-");
   }
