@@ -14,8 +14,9 @@ int main(int argc, char* argv[]) {
   q6::ui::Windows windows;
   q6::platform::QtShellFolders folders;
   q6::platform::QtScreenMetrics screen(windows.main());
-  q6::platform::QtDialogs dialogs(windows.main(), QStringLiteral("quenDARIS6"),
-                                  [&windows](const q6::Form& form) { return windows.dialogFor(form); });
+  q6::platform::QtDialogs dialogs(
+      windows.main(), QStringLiteral("quenDARIS6"),
+      [&windows](const q6::Form& form) { return windows.dialogFor(form); });
   q6::PlatformServices services{folders, screen, dialogs};
 
   q6::Application app(services);

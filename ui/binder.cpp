@@ -33,7 +33,9 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-QString Css(Rgb color) { return QStringLiteral("rgb(%1,%2,%3)").arg(color.r).arg(color.g).arg(color.b); }
+QString Css(Rgb color) {
+  return QStringLiteral("rgb(%1,%2,%3)").arg(color.r).arg(color.g).arg(color.b);
+}
 
 bool IsExactly(const QObject& object, const char* className) {
   return qstrcmp(object.metaObject()->className(), className) == 0;
@@ -76,54 +78,89 @@ struct Binder::Binding {
 
 QString Binder::expectedClass(ControlKind kind) {
   switch (kind) {
-    case ControlKind::Edit: return "QLineEdit";
-    case ControlKind::SpinField: return "QSpinBox";
-    case ControlKind::TimeField: return "QTimeEdit";
-    case ControlKind::RadioGroup: return "QGroupBox";
-    case ControlKind::CheckBox: return "QCheckBox";
-    case ControlKind::ComboBox: return "QComboBox";
-    case ControlKind::Label: return "QLabel";
-    case ControlKind::Button: return "QPushButton";
-    case ControlKind::Indicator: return "QFrame";
-    case ControlKind::ProgressBar: return "QProgressBar";
-    case ControlKind::StatusBar: return "QStatusBar";
-    case ControlKind::Memo: return "QPlainTextEdit";
-    case ControlKind::Grid: return "QTableWidget";
-    case ControlKind::TabPage: return "QWidget (a page of a QTabWidget)";
-    case ControlKind::PageControl: return "QTabWidget";
-    case ControlKind::MenuItem: return "QAction or QMenu";
-    case ControlKind::GroupBox: return "QGroupBox";
-    case ControlKind::Timer: return "(none)";
-    case ControlKind::Window: return "QMainWindow or QDialog";
+    case ControlKind::Edit:
+      return "QLineEdit";
+    case ControlKind::SpinField:
+      return "QSpinBox";
+    case ControlKind::TimeField:
+      return "QTimeEdit";
+    case ControlKind::RadioGroup:
+      return "QGroupBox";
+    case ControlKind::CheckBox:
+      return "QCheckBox";
+    case ControlKind::ComboBox:
+      return "QComboBox";
+    case ControlKind::Label:
+      return "QLabel";
+    case ControlKind::Button:
+      return "QPushButton";
+    case ControlKind::Indicator:
+      return "QFrame";
+    case ControlKind::ProgressBar:
+      return "QProgressBar";
+    case ControlKind::StatusBar:
+      return "QStatusBar";
+    case ControlKind::Memo:
+      return "QPlainTextEdit";
+    case ControlKind::Grid:
+      return "QTableWidget";
+    case ControlKind::TabPage:
+      return "QWidget (a page of a QTabWidget)";
+    case ControlKind::PageControl:
+      return "QTabWidget";
+    case ControlKind::MenuItem:
+      return "QAction or QMenu";
+    case ControlKind::GroupBox:
+      return "QGroupBox";
+    case ControlKind::Timer:
+      return "(none)";
+    case ControlKind::Window:
+      return "QMainWindow or QDialog";
   }
   return {};
 }
 
 bool WidgetFits(ControlKind kind, const QObject& widget) {
   switch (kind) {
-    case ControlKind::Edit: return IsExactly(widget, "QLineEdit");
-    case ControlKind::SpinField: return IsExactly(widget, "QSpinBox");
-    case ControlKind::TimeField: return IsExactly(widget, "QTimeEdit");
+    case ControlKind::Edit:
+      return IsExactly(widget, "QLineEdit");
+    case ControlKind::SpinField:
+      return IsExactly(widget, "QSpinBox");
+    case ControlKind::TimeField:
+      return IsExactly(widget, "QTimeEdit");
     case ControlKind::RadioGroup:
-    case ControlKind::GroupBox: return IsExactly(widget, "QGroupBox");
-    case ControlKind::CheckBox: return IsExactly(widget, "QCheckBox");
-    case ControlKind::ComboBox: return IsExactly(widget, "QComboBox");
-    case ControlKind::Label: return IsExactly(widget, "QLabel");
-    case ControlKind::Button: return IsExactly(widget, "QPushButton");
-    case ControlKind::Indicator: return IsExactly(widget, "QFrame");
-    case ControlKind::ProgressBar: return IsExactly(widget, "QProgressBar");
-    case ControlKind::StatusBar: return IsExactly(widget, "QStatusBar");
-    case ControlKind::Memo: return IsExactly(widget, "QPlainTextEdit");
-    case ControlKind::Grid: return IsExactly(widget, "QTableWidget");
+    case ControlKind::GroupBox:
+      return IsExactly(widget, "QGroupBox");
+    case ControlKind::CheckBox:
+      return IsExactly(widget, "QCheckBox");
+    case ControlKind::ComboBox:
+      return IsExactly(widget, "QComboBox");
+    case ControlKind::Label:
+      return IsExactly(widget, "QLabel");
+    case ControlKind::Button:
+      return IsExactly(widget, "QPushButton");
+    case ControlKind::Indicator:
+      return IsExactly(widget, "QFrame");
+    case ControlKind::ProgressBar:
+      return IsExactly(widget, "QProgressBar");
+    case ControlKind::StatusBar:
+      return IsExactly(widget, "QStatusBar");
+    case ControlKind::Memo:
+      return IsExactly(widget, "QPlainTextEdit");
+    case ControlKind::Grid:
+      return IsExactly(widget, "QTableWidget");
     case ControlKind::TabPage: {
       const auto* page = qobject_cast<const QWidget*>(&widget);
       return IsExactly(widget, "QWidget") && page && OwningTabWidget(*page);
     }
-    case ControlKind::PageControl: return IsExactly(widget, "QTabWidget");
-    case ControlKind::MenuItem: return IsExactly(widget, "QAction") || IsExactly(widget, "QMenu");
-    case ControlKind::Timer: return false;
-    case ControlKind::Window: return qobject_cast<const QMainWindow*>(&widget) ||
-                                     qobject_cast<const QDialog*>(&widget);
+    case ControlKind::PageControl:
+      return IsExactly(widget, "QTabWidget");
+    case ControlKind::MenuItem:
+      return IsExactly(widget, "QAction") || IsExactly(widget, "QMenu");
+    case ControlKind::Timer:
+      return false;
+    case ControlKind::Window:
+      return qobject_cast<const QMainWindow*>(&widget) || qobject_cast<const QDialog*>(&widget);
   }
   return false;
 }
@@ -199,10 +236,10 @@ void Binder::bind(Control& control, QObject* target) {
 }
 
 void Binder::applyAll(Binding& binding) {
-  for (Property property :
-       {Property::Enabled, Property::Visible, Property::Caption, Property::Text, Property::Items,
-        Property::Range, Property::Value, Property::ItemIndex, Property::Checked, Property::Lines,
-        Property::Cells, Property::Panels, Property::Interval, Property::ReadOnly, Property::Size}) {
+  for (Property property : {Property::Enabled, Property::Visible, Property::Caption, Property::Text,
+                            Property::Items, Property::Range, Property::Value, Property::ItemIndex,
+                            Property::Checked, Property::Lines, Property::Cells, Property::Panels,
+                            Property::Interval, Property::ReadOnly, Property::Size}) {
     // Windows show themselves when asked; colours keep the native look until a control changes
     // them.
     if (property == Property::Visible && binding.control->kind() == ControlKind::Window) continue;
@@ -219,8 +256,10 @@ void Binder::apply(Binding& binding, Property property) {
     binding.timer->setInterval(timer.interval());
     // Like the original timers, switching on starts a fresh interval.
     if (property == Property::Enabled || property == Property::Interval) {
-      if (timer.enabled()) binding.timer->start();
-      else binding.timer->stop();
+      if (timer.enabled())
+        binding.timer->start();
+      else
+        binding.timer->stop();
     }
     return;
   }
@@ -234,8 +273,10 @@ void Binder::apply(Binding& binding, Property property) {
 
   switch (property) {
     case Property::Enabled:
-      if (action) action->setEnabled(control.enabled());
-      else if (widget) widget->setEnabled(control.enabled());
+      if (action)
+        action->setEnabled(control.enabled());
+      else if (widget)
+        widget->setEnabled(control.enabled());
       break;
     case Property::Visible:
       if (action) {
@@ -249,16 +290,23 @@ void Binder::apply(Binding& binding, Property property) {
       break;
     case Property::Caption: {
       const QString caption = Q(captioned ? captioned->caption() : std::string{});
-      if (auto* menu = qobject_cast<QMenu*>(target)) menu->setTitle(caption);
-      else if (action) action->setText(caption);
+      if (auto* menu = qobject_cast<QMenu*>(target))
+        menu->setTitle(caption);
+      else if (action)
+        action->setText(caption);
       else if (control.kind() == ControlKind::TabPage) {
         QTabWidget* tabs = OwningTabWidget(*widget);
         tabs->setTabText(tabs->indexOf(widget), caption);
-      } else if (control.kind() == ControlKind::Window) widget->setWindowTitle(caption);
-      else if (auto* label = qobject_cast<QLabel*>(target)) label->setText(caption);
-      else if (auto* button = qobject_cast<QAbstractButton*>(target)) button->setText(caption);
-      else if (auto* box = qobject_cast<QGroupBox*>(target)) box->setTitle(caption);
-      else if (auto* combo = qobject_cast<QComboBox*>(target)) combo->setPlaceholderText(caption);
+      } else if (control.kind() == ControlKind::Window)
+        widget->setWindowTitle(caption);
+      else if (auto* label = qobject_cast<QLabel*>(target))
+        label->setText(caption);
+      else if (auto* button = qobject_cast<QAbstractButton*>(target))
+        button->setText(caption);
+      else if (auto* box = qobject_cast<QGroupBox*>(target))
+        box->setTitle(caption);
+      else if (auto* combo = qobject_cast<QComboBox*>(target))
+        combo->setPlaceholderText(caption);
       break;
     }
     case Property::Color:
@@ -306,9 +354,8 @@ void Binder::apply(Binding& binding, Property property) {
         const auto& group = static_cast<RadioGroup&>(control);
         auto buttons = binding.radios->buttons();
         for (std::size_t i = 0; i < group.items().size(); ++i) {
-          QAbstractButton* button = i < static_cast<std::size_t>(buttons.size())
-                                        ? buttons[static_cast<int>(i)]
-                                        : nullptr;
+          QAbstractButton* button =
+              i < static_cast<std::size_t>(buttons.size()) ? buttons[static_cast<int>(i)] : nullptr;
           if (!button) {
             button = new QRadioButton(widget);
             widget->layout()->addWidget(button);
@@ -411,11 +458,10 @@ void Binder::connectUserActions(Binding& binding) {
   };
   switch (control.kind()) {
     case ControlKind::Button:
-      connect(static_cast<QPushButton*>(target), &QPushButton::clicked, this,
-              [&control, resync] {
-                static_cast<Button&>(control).click();
-                resync();
-              });
+      connect(static_cast<QPushButton*>(target), &QPushButton::clicked, this, [&control, resync] {
+        static_cast<Button&>(control).click();
+        resync();
+      });
       break;
     case ControlKind::MenuItem:
       if (auto* action = qobject_cast<QAction*>(target))
@@ -479,10 +525,9 @@ void Binder::findUnboundWidgets() {
   QSet<QString> controlNames;
   for (const Control* control : form_.controls()) controlNames.insert(Q(control->name()));
   static const QStringList kBindable = {
-      "QLineEdit", "QSpinBox",     "QTimeEdit",      "QCheckBox",    "QComboBox",
-      "QLabel",    "QPushButton",  "QProgressBar",   "QStatusBar",   "QPlainTextEdit",
-      "QTableWidget", "QTabWidget", "QGroupBox",     "QRadioButton", "QFrame",
-      "QAction",   "QMenu"};
+      "QLineEdit",   "QSpinBox",     "QTimeEdit",  "QCheckBox",      "QComboBox",    "QLabel",
+      "QPushButton", "QProgressBar", "QStatusBar", "QPlainTextEdit", "QTableWidget", "QTabWidget",
+      "QGroupBox",   "QRadioButton", "QFrame",     "QAction",        "QMenu"};
   for (QObject* object : OwnObjects(root_)) {
     const QString name = object->objectName();
     // Nameless widgets are made at run time; "qt_" names are Qt's own inner parts.

@@ -6,6 +6,7 @@
 #include <QSpinBox>
 
 #include "ui_form1.h"
+#include "ui_ts_test.h"
 #include "ui_infofenst.h"
 #include "ui_lang_form.h"
 
@@ -13,6 +14,8 @@ namespace q6::ui {
 
 MainWindowView::MainWindowView() : ui_(std::make_unique<Ui::Form1>()) {
   ui_->setupUi(this);
+  // Each tab page's content has a layout file of its own.
+  Ui::TsTestPage().setupUi(ui_->TsTest);
   for (auto* edit : findChildren<QLineEdit*>()) edit->installEventFilter(&keyFilter_);
 }
 

@@ -50,8 +50,8 @@ std::optional<std::string> WriteFileAtomically(const std::filesystem::path& path
   const auto temporary = TemporarySibling(path);
   std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
   if (!file) return Reason(path, errno);
-  const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size() &&
-                       FlushToDisk(file);
+  const bool written =
+      std::fwrite(content.data(), 1, content.size(), file) == content.size() && FlushToDisk(file);
   const int writeError = errno;
   const bool closed = std::fclose(file) == 0;
   if (!written || !closed) {

@@ -67,7 +67,8 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
   for (const char c : bytes) {
     const auto byte = static_cast<std::uint8_t>(c);
     char32_t cp = byte;
-    if (byte >= 0x80 && byte < 0xA0) cp = kCp1252High[byte - 0x80] ? kCp1252High[byte - 0x80] : 0xFFFD;
+    if (byte >= 0x80 && byte < 0xA0)
+      cp = kCp1252High[byte - 0x80] ? kCp1252High[byte - 0x80] : 0xFFFD;
     AppendUtf8(out, cp);
   }
   return out;

@@ -50,12 +50,12 @@ constexpr std::array kCaptionRows = {
 };
 
 const std::array kMessageRows = {
-    MessageRow{219, &TMessage::SensErrorKK1},   MessageRow{220, &TMessage::SensErrorKK2},
-    MessageRow{174, &TMessage::OverTempKK1},    MessageRow{175, &TMessage::OverTempKK2},
-    MessageRow{28, &TMessage::UzMaxError},      MessageRow{170, &TMessage::IzMaxError},
-    MessageRow{169, &TMessage::ConceptError},   MessageRow{33, &TMessage::PermanentError},
-    MessageRow{173, &TMessage::PowerMax},       MessageRow{171, &TMessage::ShortCircuitAc},
-    MessageRow{172, &TMessage::UAcMaxBack},     MessageRow{228, &TMessage::WrongVersion},
+    MessageRow{219, &TMessage::SensErrorKK1},       MessageRow{220, &TMessage::SensErrorKK2},
+    MessageRow{174, &TMessage::OverTempKK1},        MessageRow{175, &TMessage::OverTempKK2},
+    MessageRow{28, &TMessage::UzMaxError},          MessageRow{170, &TMessage::IzMaxError},
+    MessageRow{169, &TMessage::ConceptError},       MessageRow{33, &TMessage::PermanentError},
+    MessageRow{173, &TMessage::PowerMax},           MessageRow{171, &TMessage::ShortCircuitAc},
+    MessageRow{172, &TMessage::UAcMaxBack},         MessageRow{228, &TMessage::WrongVersion},
     MessageRow{230, &TMessage::StartCommunication}, MessageRow{231, &TMessage::MsgProtokoll1},
     MessageRow{233, &TMessage::MsgProtokoll3},
 };

@@ -6,11 +6,16 @@ namespace q6 {
 std::string TForm1::GetInfoString(int row) const {
   if (row < 0 || row >= kTextRows) return {};
   Language column = Language::German;
-  if (frame.english1.checked()) column = Language::English;
-  else if (frame.german1.checked()) column = Language::German;
-  else if (frame.Schwe1.checked()) column = Language::Swedish;
-  else if (frame.Franzsich1.checked()) column = Language::French;
-  else if (frame.tuerk1.checked()) column = Language::Turkish;
+  if (frame.english1.checked())
+    column = Language::English;
+  else if (frame.german1.checked())
+    column = Language::German;
+  else if (frame.Schwe1.checked())
+    column = Language::Swedish;
+  else if (frame.Franzsich1.checked())
+    column = Language::French;
+  else if (frame.tuerk1.checked())
+    column = Language::Turkish;
   return kTextTable[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
@@ -27,8 +32,8 @@ void TForm1::ApplyLanguage() {
 
 void TForm1::SelectLanguage(MenuItem& item, const char* code) {
   LanguageCode = code;
-  for (MenuItem* other : {&frame.german1, &frame.english1, &frame.Schwe1, &frame.Franzsich1,
-                          &frame.tuerk1})
+  for (MenuItem* other :
+       {&frame.german1, &frame.english1, &frame.Schwe1, &frame.Franzsich1, &frame.tuerk1})
     other->setChecked(other == &item);
   ApplyLanguage();
 }
@@ -41,11 +46,16 @@ void TForm1::tuerk1Click() { SelectLanguage(frame.tuerk1, "tuerk"); }
 
 bool TForm1::SelectStartupLanguage() {
   if (LanguageCode == "none") return false;
-  if (LanguageCode == "eng") english1Click();
-  else if (LanguageCode == "ger") german1Click();
-  else if (LanguageCode == "schw") Schwe1Click();
-  else if (LanguageCode == "franz") Franzsich1Click();
-  else if (LanguageCode == "tuerk") tuerk1Click();
+  if (LanguageCode == "eng")
+    english1Click();
+  else if (LanguageCode == "ger")
+    german1Click();
+  else if (LanguageCode == "schw")
+    Schwe1Click();
+  else if (LanguageCode == "franz")
+    Franzsich1Click();
+  else if (LanguageCode == "tuerk")
+    tuerk1Click();
   return true;
 }
 

@@ -14,8 +14,10 @@ void Application::Start() {
 }
 
 void Application::ComboBox1Click() {
-  if (langForm_.ComboBox1.itemIndex() == 1) form1_.english1Click();
-  else form1_.german1Click();
+  if (langForm_.ComboBox1.itemIndex() == 1)
+    form1_.english1Click();
+  else
+    form1_.german1Click();
   langForm_.setVisible(false);
 }
 

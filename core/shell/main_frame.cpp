@@ -20,7 +20,8 @@ MainFrame::MainFrame(Form& form)
       Fehlerdateispeichern1(form.add<MenuItem>("Fehlerdateispeichern1", "Fehlerdatei speichern")),
       MpProduktion(form.add<MenuItem>("MpProduktion", "Produktion")),
       Produktdatenladen1(form.add<MenuItem>("Produktdatenladen1", "Produktdaten laden")),
-      Produktdatenspeichern1(form.add<MenuItem>("Produktdatenspeichern1", "Produktdaten speichern")),
+      Produktdatenspeichern1(
+          form.add<MenuItem>("Produktdatenspeichern1", "Produktdaten speichern")),
       Info1(form.add<MenuItem>("Info1", "Info")),
       about1(form.add<MenuItem>("about1", "Über VRKA3000")),
       PageControl1(form.add<PageControl>("PageControl1")),

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/widgets/form.h"
+#include "core/widgets/dialogs.h"
 
 namespace q6 {
 
@@ -32,15 +32,6 @@ class ScreenMetrics {
   virtual PixelSize workArea() const = 0;
   // The laid-out size of a named control of the main window.
   virtual PixelSize controlSize(const std::string& name) const = 0;
-};
-
-class Dialogs {
- public:
-  virtual ~Dialogs() = default;
-  // A modal message box with an OK button.
-  virtual void ShowMessage(const std::string& text) = 0;
-  // Shows a window of the program and returns when the user has closed it.
-  virtual void ShowModal(Form& window) = 0;
 };
 
 struct PlatformServices {

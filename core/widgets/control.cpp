@@ -6,25 +6,44 @@ namespace q6 {
 
 const char* ControlKindName(ControlKind kind) {
   switch (kind) {
-    case ControlKind::Edit: return "Edit";
-    case ControlKind::SpinField: return "SpinField";
-    case ControlKind::TimeField: return "TimeField";
-    case ControlKind::RadioGroup: return "RadioGroup";
-    case ControlKind::CheckBox: return "CheckBox";
-    case ControlKind::ComboBox: return "ComboBox";
-    case ControlKind::Label: return "Label";
-    case ControlKind::Button: return "Button";
-    case ControlKind::Indicator: return "Indicator";
-    case ControlKind::ProgressBar: return "ProgressBar";
-    case ControlKind::StatusBar: return "StatusBar";
-    case ControlKind::Memo: return "Memo";
-    case ControlKind::Grid: return "Grid";
-    case ControlKind::TabPage: return "TabPage";
-    case ControlKind::PageControl: return "PageControl";
-    case ControlKind::MenuItem: return "MenuItem";
-    case ControlKind::GroupBox: return "GroupBox";
-    case ControlKind::Timer: return "Timer";
-    case ControlKind::Window: return "Window";
+    case ControlKind::Edit:
+      return "Edit";
+    case ControlKind::SpinField:
+      return "SpinField";
+    case ControlKind::TimeField:
+      return "TimeField";
+    case ControlKind::RadioGroup:
+      return "RadioGroup";
+    case ControlKind::CheckBox:
+      return "CheckBox";
+    case ControlKind::ComboBox:
+      return "ComboBox";
+    case ControlKind::Label:
+      return "Label";
+    case ControlKind::Button:
+      return "Button";
+    case ControlKind::Indicator:
+      return "Indicator";
+    case ControlKind::ProgressBar:
+      return "ProgressBar";
+    case ControlKind::StatusBar:
+      return "StatusBar";
+    case ControlKind::Memo:
+      return "Memo";
+    case ControlKind::Grid:
+      return "Grid";
+    case ControlKind::TabPage:
+      return "TabPage";
+    case ControlKind::PageControl:
+      return "PageControl";
+    case ControlKind::MenuItem:
+      return "MenuItem";
+    case ControlKind::GroupBox:
+      return "GroupBox";
+    case ControlKind::Timer:
+      return "Timer";
+    case ControlKind::Window:
+      return "Window";
   }
   return "?";
 }

@@ -23,9 +23,12 @@ int DevicePixels(qreal logical, const QScreen* screen) {
 
 std::string QtShellFolders::GetShellFolder(int csidl) const {
   QStandardPaths::StandardLocation location;
-  if (csidl == kCsidlCommonAppData) location = QStandardPaths::GenericConfigLocation;
-  else if (csidl == kCsidlPersonal) location = QStandardPaths::DocumentsLocation;
-  else return {};
+  if (csidl == kCsidlCommonAppData)
+    location = QStandardPaths::GenericConfigLocation;
+  else if (csidl == kCsidlPersonal)
+    location = QStandardPaths::DocumentsLocation;
+  else
+    return {};
   return QStandardPaths::writableLocation(location).toStdString();
 }
 
@@ -57,8 +60,8 @@ PixelSize QtScreenMetrics::controlSize(const std::string& name) const {
 }
 
 void QtDialogs::ShowMessage(const std::string& text) {
-  QMessageBox box(QMessageBox::NoIcon, title_,
-                  QString::fromStdString(text), QMessageBox::Ok, parent_);
+  QMessageBox box(QMessageBox::NoIcon, title_, QString::fromStdString(text), QMessageBox::Ok,
+                  parent_);
   box.exec();
 }
 

@@ -13,7 +13,8 @@ namespace q6::test {
 class FakePlatform : public ShellFolders, public ScreenMetrics, public Dialogs {
  public:
   FakePlatform()
-      : documents((dir.path() / "docs").string()), commonAppData((dir.path() / "appdata").string()) {}
+      : documents((dir.path() / "docs").string()),
+        commonAppData((dir.path() / "appdata").string()) {}
 
   std::string GetShellFolder(int csidl) const override {
     if (csidl == kCsidlPersonal) return documents;

@@ -1,13 +1,11 @@
 #include "core/files/ini_file.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-
 #include <sys/resource.h>
 
 #include <csignal>
+#include <filesystem>
+#include <fstream>
 
 #include "core/files/atomic_file.h"
 #include "support/temp_dir.h"
@@ -76,7 +74,8 @@ TEST(IniFile, ReadsWindows1252AndUtf8WithBom) {
   const auto cp1252 = dir.path() / "cp1252.ini";
   const auto bom = dir.path() / "bom.ini";
   std::ofstream(cp1252, std::ios::binary) << "[Profil]\r\nNachz\xFCndspannung:=240\r\n";
-  std::ofstream(bom, std::ios::binary) << "\xEF\xBB\xBF[Profil]\r\nNachz\xC3\xBCndspannung:=240\r\n";
+  std::ofstream(bom, std::ios::binary)
+      << "\xEF\xBB\xBF[Profil]\r\nNachz\xC3\xBCndspannung:=240\r\n";
   for (const auto& path : {cp1252, bom}) {
     const auto loaded = LoadIniFile(path);
     EXPECT_TRUE(loaded.exists);

@@ -110,9 +110,9 @@ TEST_F(StartupTest, SavedPortSelectsItsItem) {
     const char* saved;
     const char* selected;
   };
-  for (const auto& [saved, selected] : {Case{"COM12", "COM12"}, Case{"COM32", "COM32"},
-                                        Case{"COMx", "COM1"}, Case{"COM", "COM1"},
-                                        Case{"COM33", "COM1"}, Case{"COM0", "COM1"}}) {
+  for (const auto& [saved, selected] :
+       {Case{"COM12", "COM12"}, Case{"COM32", "COM32"}, Case{"COMx", "COM1"}, Case{"COM", "COM1"},
+        Case{"COM33", "COM1"}, Case{"COM0", "COM1"}}) {
     writeSettings(std::string("[Option]\r\nLanguage=ger\r\nCom=") + saved + "\r\n");
     EXPECT_EQ(start().form1().comm.CbComPort.text(), selected) << saved;
   }

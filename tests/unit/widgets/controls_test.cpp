@@ -1,14 +1,14 @@
+#include "core/widgets/controls.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "core/widgets/controls.h"
 #include "core/widgets/form.h"
 #include "core/widgets/grid.h"
 
 namespace q6 {
 namespace {
-
 
 struct Recorder {
   explicit Recorder(Control& control) {

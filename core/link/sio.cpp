@@ -1,0 +1,127 @@
+#include "core/link/sio.h"
+
+#include <algorithm>
+#include <future>
+#include <system_error>
+#include <utility>
+
+#include "core/link/port_names.h"
+#include "core/link/transfer.h"
+
+namespace q6 {
+
+struct TSio::OpenResult {
+  bool opened = false;
+  bool lineSettingsAccepted = false;
+  bool queueSizesAccepted = false;
+  int errorNumber = 0;
+};
+
+std::string NoAccessMessage(const std::string& portName, int errorNumber) {
+  return "Kein Zugriff auf " + portName + ", Fehlernummer: " + std::to_string(errorNumber);
+}
+
+std::unique_ptr<TSio> TSio::Create(LinkState& link, std::unique_ptr<SerialPort> port,
+                                   const SioServices& services) {
+  link.DataError = false;
+  link.PortOpen = false;
+  std::unique_ptr<TSio> sio(new TSio(link, std::move(port), services));
+  std::promise<OpenResult> opening;
+  std::future<OpenResult> opened = opening.get_future();
+  const std::string device = ResolvePortDevice(link.PortName, services.pathSetup);
+  try {
+    sio->thread_ = std::thread([raw = sio.get(), device, opening = std::move(opening)]() mutable {
+      opening.set_value(raw->OpenPort(device));
+      raw->Execute();
+    });
+  } catch (const std::system_error&) {
+    return nullptr;
+  }
+  sio->ApplyOpenResult(opened.get());
+  return sio;
+}
+
+TSio::TSio(LinkState& link, std::unique_ptr<SerialPort> port, const SioServices& services)
+    : link_(link), port_(std::move(port)), services_(services) {}
+
+TSio::~TSio() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_one();
+  if (thread_.joinable()) thread_.join();
+  link_.PortOpen = false;
+  link_.running = false;
+  link_.anmeldung = false;
+}
+
+void TSio::RequestTransfer() {
+  if (link_.anmeldung) return;
+  {
+    std::lock_guard lock(mutex_);
+    link_.anmeldung = true;
+    link_.running = true;
+    requested_ = true;
+  }
+  wake_.notify_one();
+}
+
+TSio::OpenResult TSio::OpenPort(const std::string& device) {
+  OpenResult result;
+  result.opened = port_->open(device);
+  if (result.opened) {
+    result.lineSettingsAccepted =
+        port_->applyLineSettings(LineSettings{.baudRate = 38400, .dataBits = 8, .stopBits = 1});
+    if (result.lineSettingsAccepted) {
+      result.queueSizesAccepted = port_->setQueueSizes(kQueueSize, kQueueSize);
+    }
+  }
+  if (!result.opened || !result.lineSettingsAccepted) result.errorNumber = port_->lastError();
+  return result;
+}
+
+void TSio::ApplyOpenResult(const OpenResult& result) {
+  if (!result.opened) {
+    link_.DataError = true;
+    services_.messages.ShowMessage(NoAccessMessage(link_.PortName, result.errorNumber));
+    return;
+  }
+  link_.PortOpen = true;
+  if (!result.lineSettingsAccepted) {
+    services_.messages.ShowMessage(NoAccessMessage(link_.PortName, result.errorNumber));
+    link_.anmeldung = false;
+    link_.DataError = true;
+    link_.PortFailed = true;
+    return;
+  }
+  std::fill_n(link_.RxBuffer.begin(), kQueueSize, 0);
+  std::fill_n(link_.TxBuffer.begin(), kQueueSize, 0);
+  if (result.queueSizesAccepted) link_.anmeldung = false;
+  link_.PortFailed = false;
+}
+
+void TSio::Execute() {
+  for (;;) {
+    {
+      std::unique_lock lock(mutex_);
+      wake_.wait(lock, [this] { return requested_ || stopping_; });
+      if (stopping_) break;
+      requested_ = false;
+    }
+    DoTransfer(
+        link_, *port_, [this](int percent) { ShowProgress(percent); }, stopping_);
+  }
+  port_->close();
+}
+
+// The task may run after this worker is gone, so it holds only what outlives the worker. Progress
+// that arrives after its transfer has ended is dropped, so a completion that resets a bar stays.
+void TSio::ShowProgress(int percent) {
+  services_.executor.post(
+      [&link = link_, &bars = services_.progressBars, sioState = services_.sioState, percent] {
+        if (link.anmeldung) ShowTransferProgress(sioState(), percent, bars);
+      });
+}
+
+}  // namespace q6

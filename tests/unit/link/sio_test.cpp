@@ -1,0 +1,158 @@
+#include "core/link/sio.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "tests/unit/link/fake_port.h"
+#include "tests/unit/link/link_doubles.h"
+
+namespace q6 {
+namespace {
+
+using test::FakePort;
+
+class Sio : public testing::Test {
+ protected:
+  // Opens the worker on a fake port; `port` stays usable for inspection while the worker lives.
+  std::unique_ptr<TSio> Open(const std::function<void(FakePort&)>& arrange = {}) {
+    auto fake = std::make_unique<FakePort>();
+    if (arrange) arrange(*fake);
+    port = fake.get();
+    link.PortName = "COM3";
+    const SioServices services{*executor, dialog, bars, [this] { return sioState; },
+                               "/nonexistent-setup"};
+    return TSio::Create(link, std::move(fake), services);
+  }
+
+  void RequestEcho(TSio& sio, std::uint32_t count) {
+    for (std::uint32_t i = 0; i < count; ++i) {
+      link.TxBuffer[i] = static_cast<std::uint8_t>(i);
+      link.CheckMask[i] = 1;
+    }
+    link.TxCount = link.RxCount = count;
+    link.TxSource = link.TxBuffer.data();
+    link.RxDone = false;
+    sio.RequestTransfer();
+  }
+
+  LinkState link;
+  FakePort* port = nullptr;
+  test::DirectExecutor direct;
+  Executor* executor = &direct;
+  test::RecordingDialog dialog;
+  test::RecordingBars bars;
+  int sioState = 1;
+};
+
+TEST_F(Sio, OpensTheResolvedDeviceAndPreparesTheBuffers) {
+  link.RxBuffer.fill(0xEE);
+  link.DataError = true;
+  link.PortFailed = true;
+  link.anmeldung = true;
+  auto sio = Open();
+  ASSERT_TRUE(sio);
+  EXPECT_EQ(port->openedDevice, "/dev/ttyS2");
+  EXPECT_TRUE(link.PortOpen);
+  EXPECT_FALSE(link.PortFailed);
+  EXPECT_FALSE(link.DataError);
+  EXPECT_FALSE(link.anmeldung);
+  EXPECT_TRUE(std::all_of(link.RxBuffer.begin(), link.RxBuffer.begin() + 6144,
+                          [](std::uint8_t byte) { return byte == 0; }));
+  EXPECT_TRUE(dialog.messages.empty());
+}
+
+TEST_F(Sio, PortThatCannotBeOpenedIsReportedWithItsErrorNumber) {
+  auto sio = Open([](FakePort& fake) { fake.refuse = FakePort::Call::Open; });
+  ASSERT_TRUE(sio);
+  EXPECT_FALSE(link.PortOpen);
+  EXPECT_TRUE(link.DataError);
+  EXPECT_EQ(dialog.messages, std::vector<std::string>{"Kein Zugriff auf COM3, Fehlernummer: 2"});
+}
+
+TEST_F(Sio, RefusedLineSettingsLeaveThePortOpenButFailed) {
+  auto sio = Open([](FakePort& fake) { fake.refuse = FakePort::Call::LineSettings; });
+  ASSERT_TRUE(sio);
+  EXPECT_TRUE(link.PortOpen);
+  EXPECT_TRUE(link.PortFailed);
+  EXPECT_TRUE(link.DataError);
+  EXPECT_EQ(dialog.messages, std::vector<std::string>{"Kein Zugriff auf COM3, Fehlernummer: 22"});
+
+  // A request on the failed port ends like any failed transfer instead of staying pending.
+  RequestEcho(*sio, 10);
+  ASSERT_TRUE(test::WaitUntilIdle(link));
+  EXPECT_TRUE(link.DataError);
+  EXPECT_EQ(link.TxSource, nullptr);
+}
+
+TEST_F(Sio, RunsExactlyOneTransferPerRequestEvenRightAfterTheLastOne) {
+  auto sio = Open();
+  ASSERT_TRUE(sio);
+  for (int round = 0; round < 200; ++round) {
+    RequestEcho(*sio, 3);
+    ASSERT_TRUE(test::WaitUntilIdle(link)) << "round " << round;
+  }
+  EXPECT_EQ(port->purges, 200);
+  EXPECT_EQ(port->writeSizes.size(), 600u);
+  EXPECT_FALSE(link.DataError);
+  EXPECT_TRUE(link.RxDone);
+}
+
+TEST_F(Sio, RequestWhilePendingIsIgnored) {
+  auto sio = Open([](FakePort& fake) {
+    fake.onRead = [] { std::this_thread::sleep_for(std::chrono::milliseconds(1)); };
+  });
+  ASSERT_TRUE(sio);
+  RequestEcho(*sio, 20);
+  sio->RequestTransfer();
+  ASSERT_TRUE(test::WaitUntilIdle(link));
+  EXPECT_EQ(port->purges, 1);
+}
+
+TEST_F(Sio, ProgressChoosesTheBarByTheSequencerState) {
+  auto sio = Open();
+  ASSERT_TRUE(sio);
+  sioState = 94;
+  RequestEcho(*sio, 840);
+  ASSERT_TRUE(test::WaitUntilIdle(link));
+  const std::vector<int> eeprom = bars.history(TransferBar::Eeprom);
+  ASSERT_EQ(eeprom.size(), 168u);
+  EXPECT_EQ(eeprom.back(), 99);
+  const std::vector<int> ram = bars.history(TransferBar::Ram);
+  EXPECT_TRUE(std::all_of(ram.begin(), ram.end(), [](int position) { return position == 0; }));
+}
+
+TEST_F(Sio, ProgressArrivingAfterItsTransferEndedIsDropped) {
+  test::QueuedExecutor queued;
+  executor = &queued;
+  auto sio = Open();
+  ASSERT_TRUE(sio);
+  sioState = 4;
+  RequestEcho(*sio, 170);
+  ASSERT_TRUE(test::WaitUntilIdle(link));
+  queued.runPending();
+  EXPECT_TRUE(bars.history(TransferBar::Ram).empty());
+}
+
+TEST_F(Sio, ClosingEndsATransferUnderWay) {
+  std::atomic<int> reads{0};
+  auto sio = Open([&](FakePort& fake) {
+    fake.onRead = [&] {
+      ++reads;
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    };
+  });
+  ASSERT_TRUE(sio);
+  RequestEcho(*sio, 1285);
+  while (reads < 3) std::this_thread::yield();
+  sio.reset();
+  EXPECT_FALSE(link.PortOpen);
+  EXPECT_FALSE(link.anmeldung);
+  EXPECT_TRUE(link.DataError);
+}
+
+}  // namespace
+}  // namespace q6
