@@ -17,7 +17,9 @@ int main(int argc, char* argv[]) {
   q6::platform::QtDialogs dialogs(
       windows.main(), QStringLiteral("quenDARIS6"),
       [&windows](const q6::Form& form) { return windows.dialogFor(form); });
-  q6::PlatformServices services{folders, screen, dialogs};
+  q6::platform::QtWallClock clock;
+  q6::platform::QtUserLocale locale;
+  q6::PlatformServices services{folders, screen, dialogs, clock, locale};
 
   q6::Application app(services);
   q6::ui::WindowBindings bindings(windows, app);

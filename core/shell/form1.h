@@ -6,6 +6,7 @@
 #include "core/files/ini_file.h"
 #include "core/info/infofenst.h"
 #include "core/language/message.h"
+#include "core/link/link_state.h"
 #include "core/language/text_table.h"
 #include "core/sequencer/communication_controls.h"
 #include "core/shell/format_settings.h"
@@ -59,6 +60,7 @@ class TForm1 : public Form {
   TFormatSettings fs;
   TGeraeteInfo Info;
   TMessage Msg;
+  LinkState link;
   bool sio_started = false;
 
  private:

@@ -34,10 +34,36 @@ class ScreenMetrics {
   virtual PixelSize controlSize(const std::string& name) const = 0;
 };
 
+// A local date and time as the PC clock shows it.
+struct LocalDateTime {
+  int year = 2000;
+  int month = 1;
+  int day = 1;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+  friend bool operator==(const LocalDateTime&, const LocalDateTime&) = default;
+};
+
+class WallClock {
+ public:
+  virtual ~WallClock() = default;
+  virtual LocalDateTime now() const = 0;
+};
+
+// The user's regional settings, for numbers shown in the views (files use fixed formats).
+class UserLocale {
+ public:
+  virtual ~UserLocale() = default;
+  virtual char decimalSeparator() const = 0;
+};
+
 struct PlatformServices {
   ShellFolders& folders;
   ScreenMetrics& screen;
   Dialogs& dialogs;
+  WallClock& clock;
+  UserLocale& locale;
 };
 
 }  // namespace q6

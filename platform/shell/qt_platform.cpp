@@ -1,6 +1,8 @@
 #include "platform/shell/qt_platform.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QLocale>
 #include <QDialog>
 #include <QLayout>
 #include <QMessageBox>
@@ -57,6 +59,18 @@ PixelSize QtScreenMetrics::controlSize(const std::string& name) const {
   if (auto* layout = mainWindow_->layout()) layout->activate();
   const QScreen* screen = ScreenOf(mainWindow_);
   return {DevicePixels(control->width(), screen), DevicePixels(control->height(), screen)};
+}
+
+LocalDateTime QtWallClock::now() const {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QDate date = now.date();
+  const QTime time = now.time();
+  return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
+}
+
+char QtUserLocale::decimalSeparator() const {
+  const QString separator = QLocale::system().decimalPoint();
+  return separator.size() == 1 && separator[0].unicode() < 0x80 ? separator[0].toLatin1() : '.';
 }
 
 void QtDialogs::ShowMessage(const std::string& text) {

@@ -30,6 +30,16 @@ class QtScreenMetrics : public ScreenMetrics {
   QPointer<QWidget> mainWindow_;
 };
 
+class QtWallClock : public WallClock {
+ public:
+  LocalDateTime now() const override;
+};
+
+class QtUserLocale : public UserLocale {
+ public:
+  char decimalSeparator() const override;
+};
+
 class QtDialogs : public Dialogs {
  public:
   using DialogLookup = std::function<QDialog*(const Form&)>;

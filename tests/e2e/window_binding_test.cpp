@@ -21,7 +21,7 @@ namespace {
 
 class WindowBindingTest : public ::testing::Test {
  protected:
-  WindowBindingTest() : services{platform, screen, platform}, app(services) {}
+  WindowBindingTest() : services{platform, screen, platform, platform, platform}, app(services) {}
 
   template <typename T>
   T* widget(const char* name) {

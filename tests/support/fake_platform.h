@@ -10,7 +10,11 @@
 namespace q6::test {
 
 // Folders inside a temporary directory, a 96 ppi screen, and dialogs that only record.
-class FakePlatform : public ShellFolders, public ScreenMetrics, public Dialogs {
+class FakePlatform : public ShellFolders,
+                     public ScreenMetrics,
+                     public Dialogs,
+                     public WallClock,
+                     public UserLocale {
  public:
   FakePlatform()
       : documents((dir.path() / "docs").string()),
@@ -31,7 +35,10 @@ class FakePlatform : public ShellFolders, public ScreenMetrics, public Dialogs {
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   void ShowModal(Form& window) override { modalWindows.push_back(window.name()); }
 
-  PlatformServices services() { return {*this, *this, *this}; }
+  LocalDateTime now() const override { return clockNow; }
+  char decimalSeparator() const override { return decimal; }
+
+  PlatformServices services() { return {*this, *this, *this, *this, *this}; }
 
   TempDir dir;
   std::string documents;
@@ -40,6 +47,8 @@ class FakePlatform : public ShellFolders, public ScreenMetrics, public Dialogs {
   std::map<std::string, PixelSize> sizes;
   std::vector<std::string> messages;
   std::vector<std::string> modalWindows;
+  LocalDateTime clockNow{2025, 1, 1, 12, 0, 0};
+  char decimal = ',';
 };
 
 }  // namespace q6::test
