@@ -2,6 +2,8 @@
 
 #include "core/shell/application.h"
 #include "platform/instance/single_instance.h"
+#include "platform/serial/qt_executor.h"
+#include "platform/serial/qt_serial_port.h"
 #include "platform/shell/qt_platform.h"
 #include "ui/windows.h"
 
@@ -19,7 +21,9 @@ int main(int argc, char* argv[]) {
       [&windows](const q6::Form& form) { return windows.dialogFor(form); });
   q6::platform::QtWallClock clock;
   q6::platform::QtUserLocale locale;
-  q6::PlatformServices services{folders, screen, dialogs, clock, locale};
+  q6::QtSerialPortFactory ports;
+  q6::QtExecutor executor(windows.main());
+  q6::PlatformServices services{folders, screen, dialogs, clock, locale, ports, executor};
 
   q6::Application app(services);
   q6::ui::WindowBindings bindings(windows, app);

@@ -499,7 +499,7 @@ void Binder::connectUserActions(Binding& binding) {
     case ControlKind::ComboBox:
       connect(static_cast<QComboBox*>(target), &QComboBox::activated, this,
               [&control, resync](int index) {
-                static_cast<ComboBox&>(control).setItemIndex(index);
+                static_cast<ComboBox&>(control).pick(index);
                 resync();
               });
       break;

@@ -1,21 +1,39 @@
 #include "ui/windows.h"
 
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSpinBox>
+#include <QTableWidget>
 
 #include "ui_form1.h"
-#include "ui_ts_test.h"
 #include "ui_infofenst.h"
 #include "ui_lang_form.h"
+#include "ui_ts_dimmprofil.h"
+#include "ui_ts_eeprom.h"
+#include "ui_ts_entwicklung.h"
+#include "ui_ts_geraeteeinstellungen.h"
+#include "ui_ts_kalibrierung.h"
+#include "ui_ts_ram.h"
+#include "ui_ts_test.h"
 
 namespace q6::ui {
 
 MainWindowView::MainWindowView() : ui_(std::make_unique<Ui::Form1>()) {
   ui_->setupUi(this);
   // Each tab page's content has a layout file of its own.
+  Ui::TsDimmprofilPage().setupUi(ui_->TsDimmprofil);
+  Ui::TsGeraeteeinstellungenPage().setupUi(ui_->TsGeraeteeinstellungen);
+  Ui::TsKalibrierungPage().setupUi(ui_->TsKalibrierung);
+  Ui::TsRamPage().setupUi(ui_->TsRam);
+  Ui::TsEepromPage().setupUi(ui_->TsEeprom);
+  Ui::TsEntwicklungPage().setupUi(ui_->TsEntwicklung);
   Ui::TsTestPage().setupUi(ui_->TsTest);
+  // The raw memory tables fit each column to its widest cell; the last one takes the rest.
+  for (const char* name : {"StgRamData", "StgEeprom"})
+    findChild<QTableWidget*>(name)->horizontalHeader()->setSectionResizeMode(
+        QHeaderView::ResizeToContents);
   for (auto* edit : findChildren<QLineEdit*>()) edit->installEventFilter(&keyFilter_);
 }
 

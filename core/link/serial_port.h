@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -43,6 +44,13 @@ class SerialPort {
   virtual std::optional<std::size_t> read(std::uint8_t* data, std::size_t count) = 0;
   virtual void close() = 0;
   virtual int lastError() const = 0;
+};
+
+// Makes the platform's port objects; the serial worker gets a fresh one for every opening.
+class SerialPortFactory {
+ public:
+  virtual ~SerialPortFactory() = default;
+  virtual std::unique_ptr<SerialPort> CreatePort() = 0;
 };
 
 }  // namespace q6

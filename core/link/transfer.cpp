@@ -62,7 +62,12 @@ void DoTransfer(LinkState& link, SerialPort& port, const std::function<void(int)
                 Exchange(link, port, count, progress, stopping);
     if (portWorks) CheckEcho(link, count);
   }
-  if (!portWorks) link.DataError = true;
+  if (!portWorks) {
+    // A port that broke (an adapter pulled, a dimmer program gone) stays broken: the next
+    // switch-on opens it afresh instead of talking to the dead handle.
+    link.DataError = true;
+    link.PortFailed = true;
+  }
   EndTransfer(link);
 }
 

@@ -6,6 +6,11 @@ TForm1::TForm1(PlatformServices& platform, TInfofenst& infofenst)
     : Form("Form1", "quenDARIS6", 878, 587),
       frame(*this),
       comm(*this),
+      live(*this),
+      develop(*this),
+      measure(*this),
+      modes(*this),
+      tables(*this),
       platform_(platform),
       infofenst_(infofenst) {
   frame.about1.OnClick.attach([this] { about1Click(); });
@@ -15,6 +20,11 @@ TForm1::TForm1(PlatformServices& platform, TInfofenst& infofenst)
   frame.Schwe1.OnClick.attach([this] { Schwe1Click(); });
   frame.Franzsich1.OnClick.attach([this] { Franzsich1Click(); });
   frame.tuerk1.OnClick.attach([this] { tuerk1Click(); });
+  frame.SPStimer.OnTimer.attach([this] { SPStimerTimer(); });
+  comm.BtComActivate.OnClick.attach([this] { BtComActivateClick(); });
+  comm.CbComPort.OnChange.attach([this] { CbComPortChange(); });
+  comm.uC_read_bt.OnClick.attach([this] { uC_read_btClick(); });
+  comm.uC_send_bt.OnClick.attach([this] { uC_send_btClick(); });
 }
 
 }  // namespace q6

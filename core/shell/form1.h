@@ -1,13 +1,24 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <memory>
 #include <string>
 
+#include "core/device/calibration_mode_controls.h"
+#include "core/device/development_controls.h"
 #include "core/device/device_info.h"
+#include "core/device/live_status_controls.h"
+#include "core/device/measurement_controls.h"
+#include "core/device/memory_image.h"
+#include "core/device/memory_tables.h"
 #include "core/files/ini_file.h"
 #include "core/info/infofenst.h"
 #include "core/language/message.h"
-#include "core/link/link_state.h"
 #include "core/language/text_table.h"
+#include "core/link/link_state.h"
+#include "core/link/progress.h"
+#include "core/link/sio.h"
 #include "core/sequencer/communication_controls.h"
 #include "core/shell/format_settings.h"
 #include "core/shell/main_frame.h"
@@ -47,8 +58,36 @@ class TForm1 : public Form {
   // Runs the menu click of a stored language code; false when the chooser must ask.
   bool SelectStartupLanguage();
 
+  // --- device data (device/); the poll states hand their answers to these ---
+  void FillRamTable();
+  void StoreRamReply();
+  void ShowLiveStatus();
+  void ShowDimPhase(std::uint16_t dimZone);
+  void ResetIndicators();
+  void FillEepTable();
+  void StoreEepReply();
+  // Shows the write image in the last column of the EEPROM table as a write starts.
+  void ShowEepWriteImage();
+  // False when the dimmer is refused; the program has then gone offline.
+  bool CheckCompatibility();
+  bool DecodeEepromSettings();
+
+  // --- poll state machine and connection controls (sequencer/) ---
+  void SPStimerTimer();
+  void GoOffline();
+  void ResetOfflineView();
+  void BtComActivateClick();
+  void CbComPortChange();
+  void uC_read_btClick();
+  void uC_send_btClick();
+
   MainFrame frame;
   CommunicationControls comm;
+  LiveStatusControls live;
+  DevelopmentControls develop;
+  MeasurementControls measure;
+  CalibrationModeControls modes;
+  MemoryTables tables;
 
   std::string ComPort;
   std::string LanguageCode;
@@ -61,9 +100,67 @@ class TForm1 : public Form {
   TGeraeteInfo Info;
   TMessage Msg;
   LinkState link;
+  RamImage RamRData{};
+  EepImage EepRData{};
+  EepImage EepWData{};
+  std::unique_ptr<TSio> Ths;
+  int SioState = 1;
+  bool sio_active = false;
   bool sio_started = false;
+  bool hw_old = false;
+  bool HardwareTestRequest = false;
+  bool EepReadRequest = false;
+  bool KalibrierRequest = false;
+  bool EepWriteRequest = false;
+  bool TimeWriteRequest = false;
+  bool ErrMemoryReadRequest = false;
+  bool RamReadRequest = false;
+  bool RamWriteRequest = false;
+  struct RamSendEntry {
+    std::uint16_t address = 0;
+    std::uint16_t value = 0;
+  };
+  std::array<RamSendEntry, 16> RamSendData{};
+  int RamSendDataLength = 0;
+  bool EepSynchron = false;
+  std::uint16_t CurrentRegime = 0;
 
  private:
+  // The poll states, by the number kept in SioState.
+  void OpenPort();
+  void LogOn();
+  void LogOnCheck();
+  void RamBlockRequest();
+  void RamBlockAnswer();
+  void EepWrite();
+  void EepWriteDone();
+  void ErrMemRead();
+  void ErrMemAnswer();
+  void RamWrite();
+  void RamWriteDone();
+  void HwIdRequest();
+  void HwIdAnswer();
+  void EepRead();
+  void EepReadAnswer();
+  void ComFault();
+  void StartBatch(std::uint32_t length, int next);
+  void RestartTimer();
+  void StopTimer();
+  int NextStateByPriority() const;
+  // Where a switch-on or a request starts: a log-on on the open port, or opening it first when
+  // there is none or it has broken.
+  int FirstState() const;
+  // Where the serial worker shows its progress.
+  class TransferBars : public ProgressBars {
+   public:
+    explicit TransferBars(CommunicationControls& comm) : comm_(comm) {}
+    void setPosition(TransferBar bar, int position) override;
+
+   private:
+    CommunicationControls& comm_;
+  };
+  TransferBars transferBars_{comm};
+
   void SelectLanguage(MenuItem& item, const char* code);
   void ReportSettingsFailure(const std::string& reason);
 

@@ -35,7 +35,11 @@ void TForm1::FormCreate() {
   }
   LoadSettings(loaded.ini);
 
+  link.PortName = ComPort;
   comm.CbComPort.setItemIndex(ComPortItemIndex(ComPort));
+  ResetOfflineView();
+  FillRamTable();
+  FillEepTable();
 }
 
 void TForm1::FormShow() { setFocus(comm.BtComActivate.name()); }
@@ -43,6 +47,14 @@ void TForm1::FormShow() { setFocus(comm.BtComActivate.name()); }
 bool TForm1::FormCloseQuery() {
   frame.SPStimer.setEnabled(false);
   SaveSettings();
+  link.RxDone = false;
+  sio_active = false;
+  sio_started = false;
+  if (link.PortOpen) {
+    link.PortOpen = false;
+    Ths.reset();
+  }
+  GoOffline();
   return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/link/executor.h"
+#include "core/link/serial_port.h"
 #include "core/widgets/dialogs.h"
 
 namespace q6 {
@@ -64,6 +66,9 @@ struct PlatformServices {
   Dialogs& dialogs;
   WallClock& clock;
   UserLocale& locale;
+  SerialPortFactory& ports;
+  // Brings the serial worker's progress to the user-interface thread.
+  Executor& executor;
 };
 
 }  // namespace q6

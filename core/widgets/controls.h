@@ -230,16 +230,22 @@ class RadioGroup : public ItemList {
   void changed() override { OnClick(); }
 };
 
+// A drop-down list. As in the original toolkit, only the user's pick runs OnChange; setting the
+// index from the program is silent.
 class ComboBox : public ItemList {
  public:
   ComboBox(std::string name, std::vector<std::string> items, int index = -1)
       : ItemList(std::move(name), ControlKind::ComboBox, std::move(items), index) {
     setColor(colors::kWindow);
   }
+  void pick(int index) {
+    setItemIndex(index);
+    OnChange();
+  }
   Event<> OnChange;
 
  protected:
-  void changed() override { OnChange(); }
+  void changed() override {}
 };
 
 // A shape used as a lamp; its colour is the fill.

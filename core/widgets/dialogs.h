@@ -18,6 +18,8 @@ class Dialogs : public MessageDialog {
  public:
   // Shows a window of the program and returns when the user has closed it.
   virtual void ShowModal(Form& window) = 0;
+  // A modal error box with an error icon and a single abort button.
+  virtual void ShowError(const std::string& text) = 0;
 };
 
 }  // namespace q6

@@ -36,4 +36,9 @@ class QtSerialPort final : public SerialPort {
   int lastError_ = 0;
 };
 
+class QtSerialPortFactory final : public SerialPortFactory {
+ public:
+  std::unique_ptr<SerialPort> CreatePort() override { return std::make_unique<QtSerialPort>(); }
+};
+
 }  // namespace q6

@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QLocale>
 #include <QDialog>
 #include <QLayout>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
@@ -75,6 +75,12 @@ char QtUserLocale::decimalSeparator() const {
 
 void QtDialogs::ShowMessage(const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, title_, QString::fromStdString(text), QMessageBox::Ok,
+                  parent_);
+  box.exec();
+}
+
+void QtDialogs::ShowError(const std::string& text) {
+  QMessageBox box(QMessageBox::Critical, title_, QString::fromStdString(text), QMessageBox::Abort,
                   parent_);
   box.exec();
 }

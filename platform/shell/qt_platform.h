@@ -48,6 +48,7 @@ class QtDialogs : public Dialogs {
       : parent_(&parent), title_(std::move(title)), lookup_(std::move(lookup)) {}
   void ShowMessage(const std::string& text) override;
   void ShowModal(Form& window) override;
+  void ShowError(const std::string& text) override;
 
  private:
   QPointer<QWidget> parent_;

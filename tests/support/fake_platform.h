@@ -1,20 +1,38 @@
 #pragma once
 
+#include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/shell/platform_services.h"
+#include "support/link_doubles.h"
 #include "support/temp_dir.h"
 
 namespace q6::test {
 
 // Folders inside a temporary directory, a 96 ppi screen, and dialogs that only record.
+// A port where no device answers the opening, like a COM port without hardware.
+class MissingPort final : public SerialPort {
+ public:
+  bool open(const std::string&) override { return false; }
+  bool applyLineSettings(const LineSettings&) override { return false; }
+  bool setQueueSizes(std::size_t, std::size_t) override { return false; }
+  bool setTimeouts(const PortTimeouts&) override { return false; }
+  bool purge() override { return false; }
+  bool write(const std::uint8_t*, std::size_t) override { return false; }
+  std::optional<std::size_t> read(std::uint8_t*, std::size_t) override { return std::nullopt; }
+  void close() override {}
+  int lastError() const override { return 2; }
+};
+
 class FakePlatform : public ShellFolders,
                      public ScreenMetrics,
                      public Dialogs,
                      public WallClock,
-                     public UserLocale {
+                     public UserLocale,
+                     public SerialPortFactory {
  public:
   FakePlatform()
       : documents((dir.path() / "docs").string()),
@@ -34,11 +52,16 @@ class FakePlatform : public ShellFolders,
   }
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   void ShowModal(Form& window) override { modalWindows.push_back(window.name()); }
+  void ShowError(const std::string& text) override { errors.push_back(text); }
 
   LocalDateTime now() const override { return clockNow; }
   char decimalSeparator() const override { return decimal; }
 
-  PlatformServices services() { return {*this, *this, *this, *this, *this}; }
+  std::unique_ptr<SerialPort> CreatePort() override {
+    return makePort ? makePort() : std::make_unique<MissingPort>();
+  }
+
+  PlatformServices services() { return {*this, *this, *this, *this, *this, *this, executor}; }
 
   TempDir dir;
   std::string documents;
@@ -47,7 +70,11 @@ class FakePlatform : public ShellFolders,
   std::map<std::string, PixelSize> sizes;
   std::vector<std::string> messages;
   std::vector<std::string> modalWindows;
+  std::vector<std::string> errors;
   LocalDateTime clockNow{2025, 1, 1, 12, 0, 0};
+  std::function<std::unique_ptr<SerialPort>()> makePort;
+  // The test thread stands in for the user-interface thread and runs what the worker posts.
+  QueuedExecutor executor;
   char decimal = ',';
 };
 

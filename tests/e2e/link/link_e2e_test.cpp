@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QObject>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -16,7 +17,7 @@
 #include "platform/serial/qt_serial_port.h"
 #include "sim/dimmer_process.h"
 #include "sim/eeprom_image.h"
-#include "tests/unit/link/link_doubles.h"
+#include "support/link_doubles.h"
 
 namespace q6 {
 namespace {
@@ -151,6 +152,32 @@ TEST_F(LinkOverPty, MissingDeviceIsReportedWithTheSystemErrorNumber) {
   EXPECT_FALSE(link.PortOpen);
   EXPECT_TRUE(link.DataError);
   EXPECT_EQ(dialog.messages, std::vector<std::string>{"Kein Zugriff auf COM31, Fehlernummer: 2"});
+}
+
+}  // namespace
+}  // namespace q6
+
+namespace q6 {
+namespace {
+
+TEST_F(LinkOverPty, TheUserInterfaceThreadRunsOnDuringASlowTransfer) {
+  // At 38400 baud the 840-byte EEPROM read takes at least 437.5 ms of wire time.
+  sim::DimmerProcess dimmer(Q6_DIMMER_PROGRAM, setup, "COM6", {"--wire-baud", "38400"});
+  ASSERT_TRUE(dimmer.ready());
+  Open("COM6");
+  ASSERT_TRUE(LogOn());
+
+  int fired = 0;
+  QTimer timer;
+  timer.setInterval(20);
+  QObject::connect(&timer, &QTimer::timeout, [&fired] { ++fired; });
+  timer.start();
+  sioState = 94;
+  send_sio(link, *sio, sioState, 2, 0x0000, 168, 0);
+  ASSERT_TRUE(Run(840));
+  EXPECT_FALSE(link.DataError);
+  // About twenty intervals fit into the transfer; a frozen thread would see none of them.
+  EXPECT_GE(fired, 5);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "core/link/records.h"
 #include "core/link/sio.h"
 #include "sim/simulated_port.h"
-#include "tests/unit/link/link_doubles.h"
+#include "support/link_doubles.h"
 
 namespace q6 {
 namespace {

@@ -114,7 +114,7 @@ TEST_F(LanguagesTest, EmptyAndMissingRows) {
 
 TEST_F(LanguagesTest, ChooserPicksGermanForAnythingButEnglish) {
   app.langForm().setVisible(true);
-  app.langForm().ComboBox1.setItemIndex(0);
+  app.langForm().ComboBox1.pick(0);
   EXPECT_TRUE(form.frame.german1.checked());
   EXPECT_EQ(form.LanguageCode, "ger");
   EXPECT_FALSE(app.langForm().visible());

@@ -7,8 +7,8 @@
 #include <chrono>
 #include <thread>
 
+#include "support/link_doubles.h"
 #include "tests/unit/link/fake_port.h"
-#include "tests/unit/link/link_doubles.h"
 
 namespace q6 {
 namespace {

@@ -82,7 +82,7 @@ TEST_F(StartupTest, NoneShowsTheChooserUntilALanguageIsChosen) {
 
   start();
   ASSERT_TRUE(app->langForm().visible());
-  app->langForm().ComboBox1.setItemIndex(1);
+  app->langForm().ComboBox1.pick(1);
   EXPECT_FALSE(app->langForm().visible());
   EXPECT_TRUE(app->form1().frame.english1.checked());
   EXPECT_EQ(app->form1().caption(), "Tessaro GmbH - quenDARIS - visualisation VRKA 6.1");

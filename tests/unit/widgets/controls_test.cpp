@@ -70,16 +70,28 @@ TEST(Event, DetachedHandlerStaysSilentUntilAttachedAgain) {
 }
 
 TEST(ItemList, IndexOutsideTheItemsSelectsNothing) {
+  RadioGroup group("RgNetzSetup", "Betriebsmodi", {"Kabelnetz", "Freileitungsnetz"}, 0);
+  int clicks = 0;
+  group.OnClick.attach([&] { ++clicks; });
+  group.setItemIndex(1);
+  EXPECT_EQ(group.text(), "Freileitungsnetz");
+  group.setItemIndex(5);
+  EXPECT_EQ(group.itemIndex(), -1);
+  EXPECT_EQ(group.text(), "");
+  group.setItemIndex(-1);
+  EXPECT_EQ(clicks, 2) << "a radio group tells every real change, also the program's";
+}
+
+TEST(ComboBox, OnlyTheUsersPickRunsTheHandler) {
   ComboBox combo("CbComPort", {"COM1", "COM2"}, 0);
   int changes = 0;
   combo.OnChange.attach([&] { ++changes; });
   combo.setItemIndex(1);
-  EXPECT_EQ(combo.text(), "COM2");
-  combo.setItemIndex(5);
-  EXPECT_EQ(combo.itemIndex(), -1);
-  EXPECT_EQ(combo.text(), "");
-  combo.setItemIndex(-1);
-  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(changes, 0);
+  combo.pick(1);
+  combo.pick(0);
+  EXPECT_EQ(changes, 2) << "a pick runs the handler even when it repeats the selection";
+  EXPECT_EQ(combo.text(), "COM1");
 }
 
 TEST(Timer, FiresOnlyWhileEnabled) {
