@@ -31,6 +31,8 @@ struct LinkState {
   std::atomic<bool> anmeldung{false};
   // The worker is busy with a transfer.
   std::atomic<bool> running{false};
+  // Counts the requests, so progress of a finished transfer is told from the current one's.
+  std::atomic<unsigned> TransferNumber{0};
 };
 
 }  // namespace q6

@@ -60,6 +60,7 @@ void TSio::RequestTransfer() {
   if (link_.anmeldung) return;
   {
     std::lock_guard lock(mutex_);
+    ++link_.TransferNumber;
     link_.anmeldung = true;
     link_.running = true;
     requested_ = true;
@@ -109,19 +110,22 @@ void TSio::Execute() {
       if (stopping_) break;
       requested_ = false;
     }
+    const unsigned number = link_.TransferNumber;
     DoTransfer(
-        link_, *port_, [this](int percent) { ShowProgress(percent); }, stopping_);
+        link_, *port_, [this, number](int percent) { ShowProgress(number, percent); }, stopping_);
   }
   port_->close();
 }
 
 // The task may run after this worker is gone, so it holds only what outlives the worker. Progress
-// that arrives after its transfer has ended is dropped, so a completion that resets a bar stays.
-void TSio::ShowProgress(int percent) {
-  services_.executor.post(
-      [&link = link_, &bars = services_.progressBars, sioState = services_.sioState, percent] {
-        if (link.anmeldung) ShowTransferProgress(sioState(), percent, bars);
-      });
+// that arrives after its transfer has ended is dropped, so a completion that resets a bar stays
+// and the next transfer's bar never shows the last one's figures.
+void TSio::ShowProgress(unsigned number, int percent) {
+  services_.executor.post([&link = link_, &bars = services_.progressBars,
+                           sioState = services_.sioState, number, percent] {
+    if (link.anmeldung && link.TransferNumber == number)
+      ShowTransferProgress(sioState(), percent, bars);
+  });
 }
 
 }  // namespace q6

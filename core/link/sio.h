@@ -54,7 +54,7 @@ class TSio final : public TransferRequester {
   OpenResult OpenPort(const std::string& device);
   void ApplyOpenResult(const OpenResult& result);
   void Execute();
-  void ShowProgress(int percent);
+  void ShowProgress(unsigned number, int percent);
 
   LinkState& link_;
   std::unique_ptr<SerialPort> port_;

@@ -4,6 +4,8 @@
 
 #include <fstream>
 
+#include "support/temp_dir.h"
+
 namespace q6 {
 namespace {
 
@@ -11,14 +13,10 @@ namespace fs = std::filesystem;
 
 class PortNames : public testing::Test {
  protected:
-  void SetUp() override {
-    setup = fs::path(testing::TempDir()) / "port_names_setup";
-    fs::remove_all(setup);
-    fs::create_directories(setup / "ports");
-  }
-  void TearDown() override { fs::remove_all(setup); }
+  void SetUp() override { fs::create_directories(setup / "ports"); }
 
-  fs::path setup;
+  test::TempDir dir;
+  fs::path setup = dir.path() / "setup";
 };
 
 TEST_F(PortNames, ComPortsWithoutEntryAreTheBuiltInSerialPorts) {

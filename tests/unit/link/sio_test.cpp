@@ -137,6 +137,33 @@ TEST_F(Sio, ProgressArrivingAfterItsTransferEndedIsDropped) {
   EXPECT_TRUE(bars.history(TransferBar::Ram).empty());
 }
 
+TEST_F(Sio, ProgressOfAnEarlierTransferNeverShowsOnTheNextOnesBar) {
+  test::QueuedExecutor queued;
+  executor = &queued;
+  std::atomic<bool> hold{false};
+  auto sio = Open([&](FakePort& fake) {
+    fake.onRead = [&] {
+      while (hold) std::this_thread::yield();
+    };
+  });
+  ASSERT_TRUE(sio);
+  sioState = 4;
+  RequestEcho(*sio, 170);  // posts RAM progress that waits in the queue
+  ASSERT_TRUE(test::WaitUntilIdle(link));
+  hold = true;
+  sioState = 94;
+  RequestEcho(*sio, 840);  // pending while the old progress is finally run
+  queued.runPending();
+  hold = false;
+  ASSERT_TRUE(test::WaitUntilIdle(link));
+  // Only the new transfer's start may show; the old one's 3 %, 6 % … never reach a bar.
+  const auto isZero = [](int position) { return position == 0; };
+  const std::vector<int> eeprom = bars.history(TransferBar::Eeprom);
+  const std::vector<int> ram = bars.history(TransferBar::Ram);
+  EXPECT_TRUE(std::all_of(eeprom.begin(), eeprom.end(), isZero)) << testing::PrintToString(eeprom);
+  EXPECT_TRUE(std::all_of(ram.begin(), ram.end(), isZero)) << testing::PrintToString(ram);
+}
+
 TEST_F(Sio, ClosingEndsATransferUnderWay) {
   std::atomic<int> reads{0};
   auto sio = Open([&](FakePort& fake) {
