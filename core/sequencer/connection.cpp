@@ -84,14 +84,22 @@ void TForm1::GoOffline() {
 }
 
 void TForm1::ResetOfflineView() {
-  comm.uC_read_bt.setEnabled(false);
-  comm.uC_send_bt.setEnabled(false);
+  for (Button* button : {&comm.uC_read_bt, &comm.uC_send_bt, &modes.BtWrKalUac, &modes.BtWrKalUz,
+                         &modes.BtWrKalPdc})
+    button->setEnabled(false);
   comm.BtComActivate.setCaption(GetInfoString(kRowComActivate));
   comm.ProgressBar_RAM.setPosition(0);
   comm.ProgressBar_EEP.setPosition(0);
   frame.SbInfo.setPanelText(0, "Version: ");
   CurrentRegime = 0;
   frame.SbZustand.setPanelText(0, GetInfoString(kRowOffline));
+  for (Label* percent : {&live.PRedPoti, &live.PRedAnalog, &live.PRedUhr, &live.PRedSoll,
+                         &live.PRedIst})
+    percent->setCaption("0 %");
+  live.bhz_all.setCaption("0,0 h");
+  live.bhz_dim.setCaption("0,0 h");
+  live.LbBetriebsdauerAktuell.setCaption("00:00:00");
+  live.uC_Zeit.setCaption("01.01.2000          00:00");
   Info.SoftwarePName.clear();
   Info.SoftwarePDate.clear();
   EepSynchron = false;

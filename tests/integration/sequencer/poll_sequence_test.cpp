@@ -277,6 +277,34 @@ TEST_F(PollSequenceTest, PulledCableEndsTheConnectionOnceAndASwitchOnReopens) {
   EXPECT_EQ(platform.messages.size(), 1u);
 }
 
+TEST_F(PollSequenceTest, OfflineViewResetsTheTextsButKeepsTheMeasurements) {
+  start();
+  switchOn();
+  run(16);
+  const std::string voltage = form().measure.EdUac.text();
+  const std::string ramCell = form().tables.StgRamData.cell(3, 1);
+  form().modes.BtWrKalUac.setEnabled(true);
+  switchOn();  // off
+
+  const LiveStatusControls& live = form().live;
+  for (const Label* percent : {&live.PRedPoti, &live.PRedAnalog, &live.PRedUhr, &live.PRedSoll,
+                               &live.PRedIst})
+    EXPECT_EQ(percent->caption(), "0 %") << percent->name();
+  EXPECT_EQ(live.bhz_all.caption(), "0,0 h");
+  EXPECT_EQ(live.bhz_dim.caption(), "0,0 h");
+  EXPECT_EQ(live.LbBetriebsdauerAktuell.caption(), "00:00:00");
+  EXPECT_EQ(live.uC_Zeit.caption(), "01.01.2000          00:00");
+  EXPECT_EQ(form().frame.SbInfo.panelText(0), "Version: ");
+  EXPECT_EQ(form().CurrentRegime, 0);
+  EXPECT_FALSE(form().modes.BtWrKalUac.enabled());
+  EXPECT_FALSE(form().comm.uC_read_bt.enabled());
+  EXPECT_EQ(form().comm.ProgressBar_RAM.position(), 0);
+  EXPECT_EQ(live.LedGreen.color(), colors::kInactiveCaption);
+  EXPECT_EQ(form().measure.EdUac.color(), colors::kInactiveCaption);
+  EXPECT_EQ(form().measure.EdUac.text(), voltage) << "measurements keep their last values";
+  EXPECT_EQ(form().tables.StgRamData.cell(3, 1), ramCell);
+}
+
 TEST_F(PollSequenceTest, UnsupportedHardwareIsReportedAndSwitchedOff) {
   start(Fault::OldHardware);
   switchOn();
