@@ -34,9 +34,9 @@ class LiveConnectionTest : public ::testing::Test {
   }
   TForm1& form() { return app.form1(); }
 
-  void startDimmer() {
+  void startDimmer(const std::vector<std::string>& options = {}) {
     dimmer.reset();
-    dimmer.emplace(Q6_DIMMER_PROGRAM, form().PathSetup, "COM1");
+    dimmer.emplace(Q6_DIMMER_PROGRAM, form().PathSetup, "COM1", options);
     ASSERT_TRUE(dimmer->ready());
   }
   // Serves the event loop until `done` holds; the limit only keeps a broken build from hanging.
@@ -108,6 +108,19 @@ TEST_F(LiveConnectionTest, LosingTheDimmerIsReportedOnceAndAReconnectWorks) {
   pressSwitch();
   ASSERT_TRUE(serveUntil([this] { return live(); })) << ::testing::PrintToString(platform.messages);
   EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+TEST_F(LiveConnectionTest, AnIncompatibleDimmerIsRefusedAndTheWindowGoesOffline) {
+  startDimmer({"--fault", "wrong-id"});
+  pressSwitch();
+  ASSERT_TRUE(serveUntil([this] { return !platform.messages.empty(); }));
+  EXPECT_EQ(platform.messages,
+            std::vector<std::string>{
+                "Diese Software unterstützt nur quendaris-Produkte der Version 6.x"});
+  EXPECT_FALSE(form().sio_started);
+  EXPECT_FALSE(form().EepSynchron);
+  EXPECT_EQ(zustand(), "OFFLINE");
+  EXPECT_EQ(windows.main().findChild<QPushButton*>("BtComActivate")->text(), "COM aktivieren");
 }
 
 }  // namespace
