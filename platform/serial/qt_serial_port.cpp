@@ -6,6 +6,11 @@
 #include <algorithm>
 #include <cerrno>
 
+#ifndef _WIN32
+#include <poll.h>
+#include <unistd.h>
+#endif
+
 namespace q6 {
 namespace {
 
@@ -89,6 +94,84 @@ bool QtSerialPort::purge() {
   return port_->clear(QSerialPort::AllDirections) || fail();
 }
 
+#ifndef _WIN32
+// On POSIX systems the byte traffic goes straight to the descriptor: every byte of a transfer
+// waits for its echo, so the per-byte cost of Qt's buffering and wait functions would add up to a
+// good share of the wire time. QSerialPort still opens, configures, purges and closes the port;
+// its own buffer stays empty because this thread never runs its event loop.
+namespace {
+
+// Waits until the descriptor is ready for `events` or the deadline passes; false on timeout,
+// empty on failure.
+std::optional<bool> WaitReady(int fd, short events, const QDeadlineTimer& deadline) {
+  for (;;) {
+    pollfd watched{fd, events, 0};
+    const auto remaining = std::max<qint64>(0, deadline.remainingTime());
+    const int ready = ::poll(&watched, 1, static_cast<int>(remaining));
+    if (ready > 0) {
+      if (watched.revents & (POLLERR | POLLNVAL)) return std::nullopt;
+      // A hung-up peer with nothing left to read is a broken line.
+      if ((watched.revents & POLLHUP) && !(watched.revents & POLLIN)) return std::nullopt;
+      return true;
+    }
+    if (ready == 0) return false;
+    if (errno != EINTR) return std::nullopt;
+  }
+}
+
+}  // namespace
+
+bool QtSerialPort::write(const std::uint8_t* data, std::size_t count) {
+  errno = 0;
+  const int fd = static_cast<int>(port_->handle());
+  const QDeadlineTimer deadline(timeouts_.writeTotalPerByte * static_cast<qint64>(count) +
+                                timeouts_.writeTotalConstant);
+  std::size_t sent = 0;
+  while (sent < count) {
+    const ssize_t written = ::write(fd, data + sent, count - sent);
+    if (written > 0) {
+      sent += static_cast<std::size_t>(written);
+      continue;
+    }
+    if (written < 0 && errno != EAGAIN && errno != EINTR) return fail();
+    const auto ready = WaitReady(fd, POLLOUT, deadline);
+    if (!ready) return fail();
+    // A write that times out is no port failure; the missing echo will tell.
+    if (!*ready) return true;
+  }
+  return true;
+}
+
+std::optional<std::size_t> QtSerialPort::read(std::uint8_t* data, std::size_t count) {
+  errno = 0;
+  const int fd = static_cast<int>(port_->handle());
+  const QDeadlineTimer total(timeouts_.readTotalPerByte * static_cast<qint64>(count) +
+                             timeouts_.readTotalConstant);
+  std::size_t received = 0;
+  while (received < count) {
+    QDeadlineTimer wait = total;
+    if (received > 0 && total.remainingTime() > timeouts_.readInterval)
+      wait = QDeadlineTimer(timeouts_.readInterval);
+    const auto ready = WaitReady(fd, POLLIN, wait);
+    if (!ready) {
+      fail();
+      return std::nullopt;
+    }
+    if (!*ready) break;
+    const ssize_t got = ::read(fd, data + received, count - received);
+    if (got > 0) {
+      received += static_cast<std::size_t>(got);
+      continue;
+    }
+    if (got < 0 && (errno == EAGAIN || errno == EINTR)) continue;
+    // End of file on a terminal: the other side is gone.
+    if (got == 0) errno = EIO;
+    fail();
+    return std::nullopt;
+  }
+  return received;
+}
+#else
 bool QtSerialPort::write(const std::uint8_t* data, std::size_t count) {
   errno = 0;
   const auto size = static_cast<qint64>(count);
@@ -127,6 +210,8 @@ std::optional<std::size_t> QtSerialPort::read(std::uint8_t* data, std::size_t co
   }
   return received;
 }
+
+#endif
 
 void QtSerialPort::close() {
   if (port_) port_->close();
