@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -63,6 +64,20 @@ QList<QObject*> OwnObjects(QWidget& root, const QString& name = {}) {
   }
   return own;
 }
+
+// Tells a model that the user clicked into its widget.
+class ClickForwarder : public QObject {
+ public:
+  ClickForwarder(QObject* parent, std::function<void()> clicked)
+      : QObject(parent), clicked_(std::move(clicked)) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress) clicked_();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> clicked_;
+};
 
 }  // namespace
 
@@ -217,6 +232,9 @@ void Binder::bind(Control& control, QObject* target) {
     ref.radios = new QButtonGroup(box);
     if (!box->layout()) new QVBoxLayout(box);
   }
+  // Spin fields change by their arrows only.
+  if (control.kind() == ControlKind::SpinField)
+    if (auto* edit = target->findChild<QLineEdit*>()) edit->setReadOnly(true);
   if (control.kind() == ControlKind::StatusBar) {
     auto* bar = static_cast<QStatusBar*>(target);
     bar->setSizeGripEnabled(false);
@@ -338,7 +356,9 @@ void Binder::apply(Binding& binding, Property property) {
         spin->setValue(field.value());
       } else if (auto* time = qobject_cast<QTimeEdit*>(target)) {
         const auto& field = static_cast<TimeField&>(control);
-        time->setTime(QTime(0, 0).addSecs(field.seconds()));
+        // A word that names no time of day shows as "--:--"; the first step gives a real time.
+        time->setSpecialValueText(field.valid() ? QString() : QStringLiteral("--:--"));
+        time->setTime(field.valid() ? QTime(0, 0).addSecs(field.seconds()) : time->minimumTime());
       } else if (auto* bar = qobject_cast<QProgressBar*>(target)) {
         const auto& progress = static_cast<ProgressBar&>(control);
         bar->setRange(0, progress.max());
@@ -475,6 +495,10 @@ void Binder::connectUserActions(Binding& binding) {
               [&control](const QString& text) {
                 static_cast<Edit&>(control).setText(text.toStdString());
               });
+      target->installEventFilter(new ClickForwarder(target, [&control, resync] {
+        static_cast<Edit&>(control).click();
+        resync();
+      }));
       break;
     case ControlKind::SpinField:
       connect(static_cast<QSpinBox*>(target), &QSpinBox::valueChanged, this,

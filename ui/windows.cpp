@@ -13,6 +13,8 @@
 #include "ui_ts_dimmprofil.h"
 #include "ui_ts_eeprom.h"
 #include "ui_ts_entwicklung.h"
+#include "ui_ts_export.h"
+#include "ui_ts_fehlerspeicher.h"
 #include "ui_ts_geraeteeinstellungen.h"
 #include "ui_ts_kalibrierung.h"
 #include "ui_ts_ram.h"
@@ -30,10 +32,19 @@ MainWindowView::MainWindowView() : ui_(std::make_unique<Ui::Form1>()) {
   Ui::TsEepromPage().setupUi(ui_->TsEeprom);
   Ui::TsEntwicklungPage().setupUi(ui_->TsEntwicklung);
   Ui::TsTestPage().setupUi(ui_->TsTest);
+  Ui::TsFehlerspeicherPage().setupUi(ui_->TSFehlerspeicher);
+  Ui::TsExportPage().setupUi(ui_->TsExport);
   // The raw memory tables fit each column to its widest cell; the last one takes the rest.
   for (const char* name : {"StgRamData", "StgEeprom"})
     findChild<QTableWidget*>(name)->horizontalHeader()->setSectionResizeMode(
         QHeaderView::ResizeToContents);
+  // The error table fits its columns to their texts, the export grid stretches them to the width.
+  auto* errors = findChild<QTableWidget*>("StgFehlerspeicher")->horizontalHeader();
+  errors->setSectionResizeMode(QHeaderView::ResizeToContents);
+  errors->setMinimumSectionSize(30);
+  findChild<QTableWidget*>("stgExport")
+      ->horizontalHeader()
+      ->setSectionResizeMode(QHeaderView::Stretch);
   for (auto* edit : findChildren<QLineEdit*>()) edit->installEventFilter(&keyFilter_);
 }
 

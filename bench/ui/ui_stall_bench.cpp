@@ -26,6 +26,12 @@ class PrintingDialogs final : public q6::Dialogs {
   void ShowMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
   void ShowError(const std::string& text) override { ShowMessage(text); }
   void ShowModal(q6::Form&) override {}
+  std::optional<std::string> InputPassword(const std::string&, const std::string&,
+                                           const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> SaveFileName(const q6::SaveFileRequest&) override { return {}; }
+  bool Confirm(const std::string&) override { return false; }
 };
 
 }  // namespace

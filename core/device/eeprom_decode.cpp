@@ -42,6 +42,9 @@ bool TForm1::DecodeEepromSettings() {
   Info.SoftwareMaterialNummer = EepWord(EepRData, eep::SoftwareMaterialNummer);
   Info.GeraeteNr = EepWord(EepRData, eep::Geraetenummer);
   Info.HardwareInfo = EepWord(EepRData, eep::HardwareInfo);
+  const std::string number = std::to_string(Info.GeraeteNr);
+  config.EdGeraeteNr.setText(std::string(number.size() < 5 ? 5 - number.size() : 0, '0') + number);
+  config.UdHardwareversion.setValue(Info.HardwareInfo);
 
   std::string name = WordsAsText(EepRData, eep::MaterialNumberText, 4);
   name += std::to_string(Info.HardwareInfo);
@@ -53,6 +56,7 @@ bool TForm1::DecodeEepromSettings() {
   Info.SoftwarePDate = WordsAsText(EepRData, eep::ProductDateText, 5);
   Info.HardwareName = WordsAsText(EepRData, eep::ModelNameText, 4);
   frame.SbInfo.setPanelText(0, "Version: " + Info.SoftwarePName + " " + Info.HardwareName);
+  DecodeConfiguration();
   return true;
 }
 

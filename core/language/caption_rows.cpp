@@ -38,12 +38,16 @@ constexpr std::array kCaptionRows = {
     CaptionRow{37, Main, "Label10"},
     CaptionRow{38, Main, "Label16"},
     CaptionRow{39, Main, "Label41"},
+    CaptionRow{40, Main, "LbZeit"},
+    CaptionRow{41, Main, "Label14"},
     CaptionRow{42, Main, "GbDimmprofilWe"},
     CaptionRow{43, Main, "Label35"},
     CaptionRow{44, Main, "Label17"},
     CaptionRow{45, Main, "Label18"},
     CaptionRow{46, Main, "Label23"},
     CaptionRow{47, Main, "Label42"},
+    CaptionRow{48, Main, "Label7"},
+    CaptionRow{49, Main, "Label66"},
     CaptionRow{65, Main, "MenuePasswort1"},
     CaptionRow{74, Main, "GBMesswerte"},
     CaptionRow{75, Main, "LbUz"},
@@ -51,10 +55,20 @@ constexpr std::array kCaptionRows = {
     CaptionRow{77, Main, "Label6"},
     CaptionRow{79, Main, "Label39"},
     CaptionRow{80, Main, "Label15"},
+    CaptionRow{90, Main, "GbStarteinstellungen"},
+    CaptionRow{91, Main, "LbEinbrennFrequenz"},
+    CaptionRow{93, Main, "Label5"},
+    CaptionRow{97, Main, "Label51"},
     CaptionRow{103, Main, "TSFehlerspeicher"},
+    CaptionRow{104, Main, "err_mem_read_bt"},
+    CaptionRow{105, Main, "err_mem_clear_bt"},
+    CaptionRow{113, Main, "Label56"},
+    CaptionRow{114, Main, "Label58"},
     CaptionRow{118, Main, "TsKalibrierung"},
     CaptionRow{119, Main, "TsRam"},
     CaptionRow{120, Main, "GroupBox9"},
+    CaptionRow{124, Main, "LbUAcStart"},
+    CaptionRow{125, Main, "LbUAcNenn"},
     CaptionRow{162, Main, "Label13"},
     CaptionRow{164, Main, "Schwe1"},
     CaptionRow{165, Main, "Franzsich1"},
@@ -62,8 +76,21 @@ constexpr std::array kCaptionRows = {
     CaptionRow{177, Main, "LbLeistungsbegrenzung"},
     CaptionRow{178, Main, "Fehlerdateispeichern1"},
     CaptionRow{179, Main, "LbTempbegrenzung"},
+    CaptionRow{180, Main, "LbUAcVorStart"},
+    CaptionRow{181, Main, "LbTimeVorStartrampe"},
+    CaptionRow{182, Main, "LbTimeStartrampe"},
+    CaptionRow{183, Main, "LbDauerStartspannung"},
+    CaptionRow{184, Main, "LbUacNachzuend"},
+    CaptionRow{185, Main, "LbTimeNachzuend"},
     CaptionRow{186, Main, "LbPoti"},
     CaptionRow{187, Main, "LbAnalog"},
+    CaptionRow{188, Main, "GbDimmeinstellungen"},
+    CaptionRow{189, Main, "GbSommerzeit"},
+    CaptionRow{190, Main, "CbSommerzeitkorrektur"},
+    CaptionRow{191, Main, "RgNetzSetup"},
+    CaptionRow{195, Main, "GbFreileitung"},
+    CaptionRow{196, Main, "LbUmschaltfrequenz"},
+    CaptionRow{197, Main, "Label99"},
     CaptionRow{221, Main, "MpDimmProfilLaden"},
     CaptionRow{222, Main, "MpDimmProfilSpeichern"},
     CaptionRow{225, Main, "MpGeraetedatenLaden"},
@@ -87,6 +114,13 @@ constexpr std::array kCaptionRows = {
     CaptionRow{227, Info, "LbInfoGeraetenr"},
 };
 
+// Rows that caption one item of a radio group.
+constexpr std::array kItemRows = {
+    ItemRow{192, "RgNetzSetup", 0},
+    ItemRow{193, "RgNetzSetup", 1},
+    ItemRow{194, "RgNetzSetup", 2},
+};
+
 const std::array kMessageRows = {
     MessageRow{219, &TMessage::SensErrorKK1},       MessageRow{220, &TMessage::SensErrorKK2},
     MessageRow{174, &TMessage::OverTempKK1},        MessageRow{175, &TMessage::OverTempKK2},
@@ -101,6 +135,7 @@ const std::array kMessageRows = {
 }  // namespace
 
 std::span<const CaptionRow> CaptionRows() { return kCaptionRows; }
+std::span<const ItemRow> ItemRows() { return kItemRows; }
 std::span<const MessageRow> MessageRows() { return kMessageRows; }
 
 }  // namespace q6

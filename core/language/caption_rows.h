@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string>
 
@@ -17,12 +18,20 @@ struct CaptionRow {
   const char* control;
 };
 
+// A text row that becomes one item of a radio group of the main window.
+struct ItemRow {
+  int row;
+  const char* control;
+  std::size_t item;
+};
+
 struct MessageRow {
   int row;
   std::string TMessage::*field;
 };
 
 std::span<const CaptionRow> CaptionRows();
+std::span<const ItemRow> ItemRows();
 std::span<const MessageRow> MessageRows();
 
 inline constexpr int kRowComActivate = 50;

@@ -26,7 +26,10 @@ void TForm1::ApplyLanguage() {
         name == target.name() ? &target : target.findAs<CaptionedControl>(name);
     if (control) control->setCaption(GetInfoString(row));
   }
+  for (const auto& [row, name, item] : ItemRows())
+    if (auto* group = findAs<RadioGroup>(name)) group->setItem(item, GetInfoString(row));
   for (const auto& [row, field] : MessageRows()) Msg.*field = GetInfoString(row);
+  ShowErrorGridHeadings();
   comm.BtComActivate.setCaption(GetInfoString(sio_started ? kRowComStop : kRowComActivate));
 }
 

@@ -84,8 +84,9 @@ void TForm1::GoOffline() {
 }
 
 void TForm1::ResetOfflineView() {
-  for (Button* button : {&comm.uC_read_bt, &comm.uC_send_bt, &modes.BtWrKalUac, &modes.BtWrKalUz,
-                         &modes.BtWrKalPdc})
+  for (Button* button :
+       {&comm.uC_read_bt, &comm.uC_send_bt, &errmem.err_mem_read_bt, &errmem.err_mem_clear_bt,
+        &modes.BtWrKalUac, &modes.BtWrKalUz, &modes.BtWrKalPdc})
     button->setEnabled(false);
   comm.BtComActivate.setCaption(GetInfoString(kRowComActivate));
   comm.ProgressBar_RAM.setPosition(0);
@@ -93,13 +94,19 @@ void TForm1::ResetOfflineView() {
   frame.SbInfo.setPanelText(0, "Version: ");
   CurrentRegime = 0;
   frame.SbZustand.setPanelText(0, GetInfoString(kRowOffline));
-  for (Label* percent : {&live.PRedPoti, &live.PRedAnalog, &live.PRedUhr, &live.PRedSoll,
-                         &live.PRedIst})
+  for (Label* percent :
+       {&live.PRedPoti, &live.PRedAnalog, &live.PRedUhr, &live.PRedSoll, &live.PRedIst})
     percent->setCaption("0 %");
   live.bhz_all.setCaption("0,0 h");
   live.bhz_dim.setCaption("0,0 h");
   live.LbBetriebsdauerAktuell.setCaption("00:00:00");
   live.uC_Zeit.setCaption("01.01.2000          00:00");
+  config.EdGeraeteNr.setText("00000");
+  for (CaptionedControl* marked : {static_cast<CaptionedControl*>(&config.CbSommerzeitkorrektur),
+                                   static_cast<CaptionedControl*>(&config.RgLeistungsklasse),
+                                   static_cast<CaptionedControl*>(&config.RgNetzSetup),
+                                   static_cast<CaptionedControl*>(&config.RgVersion)})
+    marked->setColor(colors::kPanel);
   Info.SoftwarePName.clear();
   Info.SoftwarePDate.clear();
   EepSynchron = false;

@@ -39,9 +39,12 @@ void TForm1::EepReadAnswer() {
   std::copy_n(EepRData.begin(), kCopiedRows, EepWData.begin());
   // An incompatible dimmer has been taken offline by the check; nothing more happens.
   if (!DecodeEepromSettings()) return;
+  CheckValues(*this);
   EepSynchron = true;
   comm.uC_read_bt.setEnabled(true);
   comm.uC_send_bt.setEnabled(true);
+  errmem.err_mem_read_bt.setEnabled(true);
+  errmem.err_mem_clear_bt.setEnabled(true);
   comm.ProgressBar_EEP.setPosition(0);
   EepReadRequest = false;
   SioState = 1;
@@ -68,6 +71,7 @@ void TForm1::EepWriteDone() {
   if (!link.RxDone) return;
   StopTimer();
   std::copy_n(EepWData.begin(), kCopiedRows, EepRData.begin());
+  CheckValues(*this);
   comm.ProgressBar_EEP.setPosition(0);
   EepWriteRequest = false;
   EepReadRequest = true;

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "core/device/error_memory.h"
 #include "core/link/records.h"
 #include "core/shell/form1.h"
 
@@ -8,9 +9,6 @@ namespace {
 
 constexpr std::uint32_t kLogOnLength = 10;
 constexpr int kMaxSilentLogOnErrors = 5;
-constexpr std::uint16_t kErrorRingStart = 0x0200;
-constexpr std::uint16_t kErrorRingWords = 256;
-constexpr std::uint16_t kErrorRingPointer = 0x01FE;
 constexpr std::uint32_t kErrorMemoryLength = 1285;
 
 }  // namespace
@@ -106,6 +104,8 @@ void TForm1::OpenPort() {
   sio_active = true;
   comm.uC_send_bt.setEnabled(true);
   comm.uC_read_bt.setEnabled(true);
+  errmem.err_mem_read_bt.setEnabled(true);
+  errmem.err_mem_clear_bt.setEnabled(true);
   SioState = 1;
 }
 
@@ -171,9 +171,11 @@ void TForm1::ErrMemRead() {
 void TForm1::ErrMemAnswer() {
   if (!link.RxDone) return;
   StopTimer();
+  DecodeErrorMemory();
   link.RxDone = false;
   ErrMemoryReadRequest = false;
   RamReadRequest = true;
+  errmem.err_mem_read_bt.setEnabled(true);
   comm.ProgressBar_EEP.setPosition(0);
   SioState = 1;
   RestartTimer();
@@ -196,6 +198,11 @@ void TForm1::RamWriteDone() {
   StopTimer();
   RamWriteRequest = false;
   SioState = 1;
+  // The clear completion resumes polling itself, once the dimmer has erased its ring.
+  if (errmem.err_mem_clear_bt.tag() == 1) {
+    ErrMemClearDone();
+    return;
+  }
   RestartTimer();
 }
 

@@ -11,6 +11,8 @@ TForm1::TForm1(PlatformServices& platform, TInfofenst& infofenst)
       measure(*this),
       modes(*this),
       tables(*this),
+      config(*this),
+      errmem(*this),
       platform_(platform),
       infofenst_(infofenst) {
   frame.about1.OnClick.attach([this] { about1Click(); });
@@ -25,6 +27,12 @@ TForm1::TForm1(PlatformServices& platform, TInfofenst& infofenst)
   comm.CbComPort.OnChange.attach([this] { CbComPortChange(); });
   comm.uC_read_bt.OnClick.attach([this] { uC_read_btClick(); });
   comm.uC_send_bt.OnClick.attach([this] { uC_send_btClick(); });
+  frame.MenuePasswort1.OnClick.attach([this] { MenuePasswort1Click(); });
+  AttachConfigHandlers();
+  errmem.err_mem_read_bt.OnClick.attach([this] { err_mem_read_btClick(); });
+  errmem.err_mem_clear_bt.OnClick.attach([this] { err_mem_clear_btClick(); });
+  errmem.ErrMemClearTimer.OnTimer.attach([this] { ErrMemClearTimerTimer(); });
+  frame.Fehlerdateispeichern1.OnClick.attach([this] { ExportErrorList(); });
 }
 
 }  // namespace q6

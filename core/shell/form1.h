@@ -6,8 +6,10 @@
 #include <string>
 
 #include "core/device/calibration_mode_controls.h"
+#include "core/device/config_controls.h"
 #include "core/device/development_controls.h"
 #include "core/device/device_info.h"
+#include "core/device/error_memory_controls.h"
 #include "core/device/live_status_controls.h"
 #include "core/device/measurement_controls.h"
 #include "core/device/memory_image.h"
@@ -20,6 +22,7 @@
 #include "core/link/progress.h"
 #include "core/link/sio.h"
 #include "core/sequencer/communication_controls.h"
+#include "core/service/kal_data.h"
 #include "core/shell/format_settings.h"
 #include "core/shell/main_frame.h"
 #include "core/shell/platform_services.h"
@@ -72,6 +75,29 @@ class TForm1 : public Form {
   bool CheckCompatibility();
   bool DecodeEepromSettings();
 
+  // --- configuration views, validation and encoding (device/) ---
+  // `sender` is the control whose change caused the run, or the window itself.
+  void CheckValues(const Control& sender);
+  void RgNetzSetupClick();
+  void RgLeistungsklasseClick();
+  void UdUmschaltfrequenzChangingEx(int value);
+  void EdGeraeteNrClick();
+
+  // --- access levels (service/) ---
+  void MenuePasswort1Click();
+  void ApplyPasswordLevel(int level);
+
+  // --- error memory (device/) ---
+  void InitErrorGrid();
+  void ShowErrorGridHeadings();
+  void err_mem_read_btClick();
+  void DecodeErrorMemory();
+  void err_mem_clear_btClick();
+  // Run by the RAM write completion while the clear button carries tag 1.
+  void ErrMemClearDone();
+  void ErrMemClearTimerTimer();
+  void ExportErrorList();
+
   // --- poll state machine and connection controls (sequencer/) ---
   void SPStimerTimer();
   void GoOffline();
@@ -88,6 +114,8 @@ class TForm1 : public Form {
   MeasurementControls measure;
   CalibrationModeControls modes;
   MemoryTables tables;
+  ConfigControls config;
+  ErrorMemoryControls errmem;
 
   std::string ComPort;
   std::string LanguageCode;
@@ -98,6 +126,7 @@ class TForm1 : public Form {
   std::string PathDatalog;
   TFormatSettings fs;
   TGeraeteInfo Info;
+  TKalData KalData;
   TMessage Msg;
   LinkState link;
   RamImage RamRData{};
@@ -124,6 +153,8 @@ class TForm1 : public Form {
   int RamSendDataLength = 0;
   bool EepSynchron = false;
   std::uint16_t CurrentRegime = 0;
+  int PowerClassValue = 2;
+  int PasswordLevel = 0;
 
  private:
   // The poll states, by the number kept in SioState.
@@ -162,6 +193,12 @@ class TForm1 : public Form {
   TransferBars transferBars_{comm};
 
   void SelectLanguage(MenuItem& item, const char* code);
+  void AttachConfigHandlers();
+  // Steps of the decoding that fill the configuration controls.
+  void DecodeConfiguration();
+  void ApplyOperatingMode();
+  // The start-up state: level 0, the first tab, this program's identity.
+  void InitAccessLevel();
   void ReportSettingsFailure(const std::string& reason);
 
   PlatformServices& platform_;

@@ -10,10 +10,7 @@ void TForm1::FormCreate() {
   ScaleToPixelDensity();
   fs = TFormatSettings{};
 
-  // Start-up state: German until the settings file says otherwise, and this program's identity.
-  LanguageCode = "ger";
-  Info.SoftwareVName = kSoftwareVersionName;
-  Info.SoftwareVDate = kSoftwareVersionDate;
+  InitAccessLevel();
 
   const Folders folders = BuildFolders(platform_.folders);
   PathMyDocs = folders.PathMyDocs;
@@ -40,6 +37,7 @@ void TForm1::FormCreate() {
   ResetOfflineView();
   FillRamTable();
   FillEepTable();
+  InitErrorGrid();
 }
 
 void TForm1::FormShow() { setFocus(comm.BtComActivate.name()); }

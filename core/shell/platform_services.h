@@ -58,6 +58,8 @@ class UserLocale {
  public:
   virtual ~UserLocale() = default;
   virtual char decimalSeparator() const = 0;
+  // The date in the short date format, a space, and the time in the long time format.
+  virtual std::string dateTimeText(const LocalDateTime& when) const = 0;
 };
 
 struct PlatformServices {

@@ -82,7 +82,10 @@ class Edit : public CaptionedControl {
   }
   bool readOnly() const { return readOnly_; }
   void setReadOnly(bool readOnly) { assign(readOnly_, readOnly, Property::ReadOnly); }
+  // The user clicked into the field.
+  void click() { OnClick(); }
   Event<> OnChange;
+  Event<> OnClick;
 
  private:
   std::string text_;

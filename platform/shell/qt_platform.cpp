@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QLayout>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
@@ -83,6 +86,65 @@ void QtDialogs::ShowError(const std::string& text) {
   QMessageBox box(QMessageBox::Critical, title_, QString::fromStdString(text), QMessageBox::Abort,
                   parent_);
   box.exec();
+}
+
+std::optional<std::string> QtDialogs::InputPassword(const std::string& caption,
+                                                    const std::string& prompt,
+                                                    const std::string& defaultText) {
+  QInputDialog dialog(parent_);
+  dialog.setWindowTitle(QString::fromStdString(caption));
+  dialog.setLabelText(QString::fromStdString(prompt));
+  dialog.setTextEchoMode(QLineEdit::Password);
+  dialog.setTextValue(QString::fromStdString(defaultText));
+  // Selected, the default text goes with the first keystroke.
+  if (auto* edit = dialog.findChild<QLineEdit*>()) edit->selectAll();
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.textValue().toStdString();
+}
+
+std::string QtUserLocale::dateTimeText(const LocalDateTime& when) const {
+  const QLocale locale = QLocale::system();
+  // The long time format names the time zone on some systems; the date-time text does not.
+  QString timeFormat = locale.timeFormat(QLocale::LongFormat).remove('t').trimmed();
+  const QDate date(when.year, when.month, when.day);
+  const QTime time(when.hour, when.minute, when.second);
+  return (locale.toString(date, QLocale::ShortFormat) + ' ' + locale.toString(time, timeFormat))
+      .toStdString();
+}
+
+namespace {
+
+// "Description|pattern|…" as the file dialog's name filters.
+QStringList NameFilters(const std::string& filter) {
+  const QStringList parts = QString::fromStdString(filter).split('|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    const QString pattern = '(' + parts[i + 1] + ')';
+    filters << (parts[i].contains(pattern) ? parts[i] : parts[i] + ' ' + pattern);
+  }
+  return filters;
+}
+
+}  // namespace
+
+std::optional<std::string> QtDialogs::SaveFileName(const SaveFileRequest& request) {
+  QFileDialog dialog(parent_, title_, QString::fromStdString(request.initialDir));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // The caller asks before it overwrites, in its own words.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setNameFilters(NameFilters(request.filter));
+  dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
+  dialog.selectFile(QString::fromStdString(request.fileName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+
+bool QtDialogs::Confirm(const std::string& text) {
+  QString shown = QString::fromStdString(text);
+  shown.replace("\r\n", "\n").replace('\r', '\n');
+  QMessageBox box(QMessageBox::Question, title_, shown, QMessageBox::Ok | QMessageBox::Cancel,
+                  parent_);
+  return box.exec() == QMessageBox::Ok;
 }
 
 void QtDialogs::ShowModal(Form& window) {

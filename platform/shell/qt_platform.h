@@ -38,6 +38,7 @@ class QtWallClock : public WallClock {
 class QtUserLocale : public UserLocale {
  public:
   char decimalSeparator() const override;
+  std::string dateTimeText(const LocalDateTime& when) const override;
 };
 
 class QtDialogs : public Dialogs {
@@ -49,6 +50,10 @@ class QtDialogs : public Dialogs {
   void ShowMessage(const std::string& text) override;
   void ShowModal(Form& window) override;
   void ShowError(const std::string& text) override;
+  std::optional<std::string> InputPassword(const std::string& caption, const std::string& prompt,
+                                           const std::string& defaultText) override;
+  std::optional<std::string> SaveFileName(const SaveFileRequest& request) override;
+  bool Confirm(const std::string& text) override;
 
  private:
   QPointer<QWidget> parent_;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,9 +55,31 @@ class FakePlatform : public ShellFolders,
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   void ShowModal(Form& window) override { modalWindows.push_back(window.name()); }
   void ShowError(const std::string& text) override { errors.push_back(text); }
+  // Answers with the scripted entry, or cancels when there is none.
+  std::optional<std::string> InputPassword(const std::string& caption, const std::string& prompt,
+                                           const std::string& defaultText) override {
+    passwordPrompts.push_back({caption, prompt, defaultText});
+    return passwordEntry;
+  }
+  // Scripted answers, taken in order; with none left the user cancels.
+  std::optional<std::string> SaveFileName(const SaveFileRequest& request) override {
+    saveRequests.push_back(request);
+    return NextAnswer(saveAnswers, std::optional<std::string>{});
+  }
+  bool Confirm(const std::string& text) override {
+    confirmations.push_back(text);
+    return NextAnswer(confirmAnswers, false);
+  }
 
   LocalDateTime now() const override { return clockNow; }
   char decimalSeparator() const override { return decimal; }
+  // Slashes and colons, as many regional settings have them.
+  std::string dateTimeText(const LocalDateTime& t) const override {
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d:%02d:%02d", t.month, t.day, t.year,
+                  t.hour, t.minute, t.second);
+    return text;
+  }
 
   std::unique_ptr<SerialPort> CreatePort() override {
     return makePort ? makePort() : std::make_unique<MissingPort>();
@@ -71,11 +95,31 @@ class FakePlatform : public ShellFolders,
   std::vector<std::string> messages;
   std::vector<std::string> modalWindows;
   std::vector<std::string> errors;
+  struct PasswordPrompt {
+    std::string caption;
+    std::string prompt;
+    std::string defaultText;
+  };
+  std::vector<PasswordPrompt> passwordPrompts;
+  std::optional<std::string> passwordEntry;
+  std::vector<SaveFileRequest> saveRequests;
+  std::vector<std::optional<std::string>> saveAnswers;
+  std::vector<std::string> confirmations;
+  std::vector<bool> confirmAnswers;
   LocalDateTime clockNow{2025, 1, 1, 12, 0, 0};
   std::function<std::unique_ptr<SerialPort>()> makePort;
   // The test thread stands in for the user-interface thread and runs what the worker posts.
   QueuedExecutor executor;
   char decimal = ',';
+
+ private:
+  template <typename T>
+  static T NextAnswer(std::vector<T>& answers, T none) {
+    if (answers.empty()) return none;
+    T answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+  }
 };
 
 }  // namespace q6::test
