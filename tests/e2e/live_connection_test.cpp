@@ -1,72 +1,15 @@
 // The whole program, offscreen, against the quendaris-dimmer program over a pseudo-terminal.
 
-#include <gtest/gtest.h>
-
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QLabel>
-#include <QPushButton>
-#include <QStatusBar>
 #include <QTableWidget>
-#include <QTest>
-#include <QThread>
 #include <QTimer>
-#include <functional>
-#include <optional>
 
-#include "platform/serial/qt_executor.h"
-#include "platform/serial/qt_serial_port.h"
-#include "platform/shell/qt_platform.h"
-#include "sim/dimmer_process.h"
-#include "support/fake_platform.h"
-#include "ui/windows.h"
+#include "program_fixture.h"
 
 namespace q6 {
 namespace {
 
-constexpr const char* kDataError = "       COM Data-Error!       ";
-
-class LiveConnectionTest : public ::testing::Test {
- protected:
-  LiveConnectionTest() {
-    app.Start();
-    windows.showMain();
-  }
-  TForm1& form() { return app.form1(); }
-
-  void startDimmer(const std::vector<std::string>& options = {}) {
-    dimmer.reset();
-    dimmer.emplace(Q6_DIMMER_PROGRAM, form().PathSetup, "COM1", options);
-    ASSERT_TRUE(dimmer->ready());
-  }
-  // Serves the event loop until `done` holds; the limit only keeps a broken build from hanging.
-  bool serveUntil(const std::function<bool()>& done, int limitMs = 20000) {
-    QDeadlineTimer deadline(limitMs);
-    while (!done()) {
-      if (deadline.hasExpired()) return false;
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-      QThread::msleep(2);
-    }
-    return true;
-  }
-  void pressSwitch() {
-    QTest::mouseClick(windows.main().findChild<QPushButton*>("BtComActivate"), Qt::LeftButton);
-  }
-  bool live() { return form().RamRData[0].Value != 0 && form().EepSynchron; }
-  QString zustand() {
-    return windows.main().findChild<QStatusBar*>("SbZustand")->findChild<QLabel*>()->text();
-  }
-
-  ui::Windows windows;
-  test::FakePlatform platform;
-  platform::QtScreenMetrics screen{windows.main()};
-  QtSerialPortFactory ports;
-  QtExecutor executor{windows.main()};
-  PlatformServices services{platform, screen, platform, platform, platform, ports, executor};
-  Application app{services};
-  ui::WindowBindings bindings{windows, app};
-  std::optional<sim::DimmerProcess> dimmer;
-};
+using test::kDataError;
+using LiveConnectionTest = test::ProgramTest;
 
 TEST_F(LiveConnectionTest, SwitchingOnShowsTheDimmerSwitchingOffGoesOffline) {
   startDimmer();
