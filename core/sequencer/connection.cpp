@@ -30,6 +30,10 @@ void TForm1::BtComActivateClick() {
 void TForm1::CbComPortChange() {
   if (comm.CbComPort.text() == link.PortName) return;
   StopTimer();
+  ClosePortAndGoOffline();
+}
+
+void TForm1::ClosePortAndGoOffline() {
   link.RxDone = false;
   sio_active = false;
   sio_started = false;

@@ -181,6 +181,9 @@ class TForm1 : public Form {
   // Where a switch-on or a request starts: a log-on on the open port, or opening it first when
   // there is none or it has broken.
   int FirstState() const;
+  // Closes the port and its worker, then takes the window offline; the port is opened again at
+  // the next switch-on.
+  void ClosePortAndGoOffline();
   // Where the serial worker shows its progress.
   class TransferBars : public ProgressBars {
    public:

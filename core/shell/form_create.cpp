@@ -45,14 +45,7 @@ void TForm1::FormShow() { setFocus(comm.BtComActivate.name()); }
 bool TForm1::FormCloseQuery() {
   frame.SPStimer.setEnabled(false);
   SaveSettings();
-  link.RxDone = false;
-  sio_active = false;
-  sio_started = false;
-  if (link.PortOpen) {
-    link.PortOpen = false;
-    Ths.reset();
-  }
-  GoOffline();
+  ClosePortAndGoOffline();
   return true;
 }
 

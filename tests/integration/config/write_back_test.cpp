@@ -5,30 +5,16 @@
 
 #include <vector>
 
-#include "core/shell/application.h"
-#include "support/fake_platform.h"
-#include "support/simulated_dimmer.h"
+#include "support/in_process_program.h"
 
 namespace q6 {
 namespace {
 
-class WriteBackTest : public ::testing::Test {
+class WriteBackTest : public test::InProcessProgramTest {
  protected:
-  WriteBackTest() {
-    platform.makePort = [this] { return dimmer.CreatePort(); };
-    services = std::make_unique<PlatformServices>(platform.services());
-    app = std::make_unique<Application>(*services);
-    app->Start();
-  }
-  TForm1& form() { return app->form1(); }
-  void tick() {
-    ASSERT_TRUE(test::WaitUntilIdle(form().link));
-    platform.executor.runPending();
-    form().frame.SPStimer.fire();
-  }
+  WriteBackTest() { start(); }
   void runUntil(int state) {
-    for (int i = 0; i < 60 && form().SioState != state; ++i) tick();
-    ASSERT_EQ(form().SioState, state);
+    tickUntil([this, state] { return form().SioState == state; });
   }
   struct Record {
     std::uint8_t command;
@@ -43,11 +29,6 @@ class WriteBackTest : public ::testing::Test {
                          static_cast<std::uint16_t>(tx[6 * i + 3] << 8 | tx[6 * i + 4])});
     return records;
   }
-
-  test::FakePlatform platform;
-  test::SimulatedDimmer dimmer;
-  std::unique_ptr<PlatformServices> services;
-  std::unique_ptr<Application> app;
 };
 
 TEST_F(WriteBackTest, AWriteSendsTheFixedSetAndTheReReadDecodesIt) {
@@ -81,11 +62,11 @@ TEST_F(WriteBackTest, AWriteSendsTheFixedSetAndTheReReadDecodesIt) {
   EXPECT_EQ(c.UdUAcNenn.color(), colors::kWindow);
   EXPECT_EQ(c.RgLeistungsklasse.color(), colors::kPanel);
   EXPECT_EQ(c.EdGeraeteNr.color(), colors::kWindow);
-  EXPECT_EQ(dimmer.dimmer.eepromWord(0x004C), 2400);
-  EXPECT_EQ(dimmer.dimmer.eepromWord(0x005C), 17096);
-  EXPECT_EQ(dimmer.dimmer.eepromWord(0x0060), 6);
-  EXPECT_EQ(dimmer.dimmer.eepromWord(0x001C), 4711);
-  EXPECT_EQ(dimmer.dimmer.eepromWord(0x0116), 0x2020);
+  EXPECT_EQ(dimmer->dimmer.eepromWord(0x004C), 2400);
+  EXPECT_EQ(dimmer->dimmer.eepromWord(0x005C), 17096);
+  EXPECT_EQ(dimmer->dimmer.eepromWord(0x0060), 6);
+  EXPECT_EQ(dimmer->dimmer.eepromWord(0x001C), 4711);
+  EXPECT_EQ(dimmer->dimmer.eepromWord(0x0116), 0x2020);
 
   c.UdUAcNenn.setValue(230);
   runUntil(94);

@@ -4,41 +4,28 @@
 #include <gtest/gtest.h>
 
 #include "core/device/live_format.h"
-#include "core/shell/application.h"
-#include "support/fake_platform.h"
-#include "support/simulated_dimmer.h"
+#include "support/in_process_program.h"
 
 namespace q6 {
 namespace {
 
 using sim::Fault;
 
-class LiveViewTest : public ::testing::Test {
+class LiveViewTest : public test::InProcessProgramTest {
  protected:
   void switchOn(Fault fault) {
-    dimmer = std::make_unique<test::SimulatedDimmer>(fault);
-    platform.makePort = [this] { return dimmer->CreatePort(); };
-    services = std::make_unique<PlatformServices>(platform.services());
-    app = std::make_unique<Application>(*services);
-    app->Start();
-    form().comm.BtComActivate.click();
+    start(fault);
+    InProcessProgramTest::switchOn();
   }
-  TForm1& form() { return app->form1(); }
   // Ticks until the first RAM block has been shown, or until the machine rests offline.
   void runUntilLiveOrOffline() {
-    for (int i = 0; i < 40 && form().frame.SPStimer.enabled(); ++i) {
-      ASSERT_TRUE(test::WaitUntilIdle(form().link));
-      platform.executor.runPending();
-      const bool blockAnswered = form().SioState == 4 && form().link.RxDone;
-      form().frame.SPStimer.fire();
-      if (blockAnswered) return;
-    }
+    int previous = form().SioState;
+    tickUntil([&] {
+      const bool blockAnswered = previous == 4 && form().SioState == 1;
+      previous = form().SioState;
+      return blockAnswered || !form().frame.SPStimer.enabled();
+    });
   }
-
-  test::FakePlatform platform;
-  std::unique_ptr<test::SimulatedDimmer> dimmer;
-  std::unique_ptr<PlatformServices> services;
-  std::unique_ptr<Application> app;
 };
 
 TEST_F(LiveViewTest, AHealthyDimmerIsShownLive) {

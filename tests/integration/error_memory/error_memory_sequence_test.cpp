@@ -3,33 +3,20 @@
 #include <gtest/gtest.h>
 
 #include "core/files/atomic_file.h"
-#include "core/shell/application.h"
-#include "support/fake_platform.h"
-#include "support/simulated_dimmer.h"
+#include "support/in_process_program.h"
 
 namespace q6 {
 namespace {
 
 constexpr int kDate = 1, kFault = 2;
 
-class ErrorMemorySequenceTest : public ::testing::Test {
+class ErrorMemorySequenceTest : public test::InProcessProgramTest {
  protected:
   ErrorMemorySequenceTest() {
-    platform.makePort = [this] { return dimmer.CreatePort(); };
-    app.Start();
-    form().comm.BtComActivate.click();
+    start();
+    switchOn();
     // Until the identification and the first EEPROM read are done.
-    for (int i = 0; i < 40 && !form().EepSynchron; ++i) tick();
-  }
-  TForm1& form() { return app.form1(); }
-  void tick() {
-    ASSERT_TRUE(test::WaitUntilIdle(form().link));
-    platform.executor.runPending();
-    form().frame.SPStimer.fire();
-  }
-  void tickUntil(const std::function<bool()>& done) {
-    for (int i = 0; i < 60 && !done(); ++i) tick();
-    ASSERT_TRUE(done());
+    tickUntil([this] { return form().EepSynchron; });
   }
   void readRing() {
     form().errmem.err_mem_read_bt.click();
@@ -38,11 +25,6 @@ class ErrorMemorySequenceTest : public ::testing::Test {
         [this] { return !form().ErrMemoryReadRequest && form().errmem.err_mem_read_bt.enabled(); });
   }
   const Grid& table() { return form().errmem.StgFehlerspeicher; }
-
-  test::FakePlatform platform;
-  test::SimulatedDimmer dimmer;
-  PlatformServices services{platform.services()};
-  Application app{services};
 };
 
 TEST_F(ErrorMemorySequenceTest, ReadsTheRingNewestFirst) {
@@ -64,7 +46,7 @@ TEST_F(ErrorMemorySequenceTest, ClearEmptiesTheDimmersRingAndALaterReadShowsNoth
   readRing();
   form().errmem.err_mem_clear_bt.click();
   tickUntil([this] { return form().errmem.ErrMemClearTimer.enabled(); });
-  EXPECT_EQ(dimmer.dimmer.eepromWord(0x01FE), 0);
+  EXPECT_EQ(dimmer->dimmer.eepromWord(0x01FE), 0);
   EXPECT_EQ(table().cell(kFault, 1), "");
   form().errmem.ErrMemClearTimer.fire();
   EXPECT_TRUE(form().errmem.err_mem_clear_bt.enabled());

@@ -6,9 +6,7 @@
 #include <algorithm>
 
 #include "core/link/records.h"
-#include "core/shell/application.h"
-#include "support/fake_platform.h"
-#include "support/simulated_dimmer.h"
+#include "support/in_process_program.h"
 
 namespace q6 {
 namespace {
@@ -17,23 +15,8 @@ using sim::Fault;
 
 constexpr const char* kDataError = "       COM Data-Error!       ";
 
-class PollSequenceTest : public ::testing::Test {
+class PollSequenceTest : public test::InProcessProgramTest {
  protected:
-  void start(Fault fault = Fault::None) {
-    dimmer = std::make_unique<test::SimulatedDimmer>(fault);
-    platform.makePort = [this] { return dimmer->CreatePort(); };
-    services = std::make_unique<PlatformServices>(platform.services());
-    app = std::make_unique<Application>(*services);
-    app->Start();
-  }
-  TForm1& form() { return app->form1(); }
-
-  // One tick of the 100 ms timer, after the worker has finished what it was given.
-  void tick() {
-    ASSERT_TRUE(test::WaitUntilIdle(form().link));
-    platform.executor.runPending();
-    form().frame.SPStimer.fire();
-  }
   // The states the machine passes through in `ticks` ticks, repeats folded.
   std::vector<int> run(int ticks) {
     std::vector<int> states{form().SioState};
@@ -43,12 +26,6 @@ class PollSequenceTest : public ::testing::Test {
     }
     return states;
   }
-  void switchOn() { form().comm.BtComActivate.click(); }
-
-  test::FakePlatform platform;
-  std::unique_ptr<test::SimulatedDimmer> dimmer;
-  std::unique_ptr<PlatformServices> services;
-  std::unique_ptr<Application> app;
 };
 
 TEST_F(PollSequenceTest, SwitchingOnIdentifiesReadsAndPollsForever) {
@@ -66,7 +43,7 @@ TEST_F(PollSequenceTest, SwitchingOnIdentifiesReadsAndPollsForever) {
 TEST_F(PollSequenceTest, AnswersReachTheirImagesWordForWord) {
   start();
   switchOn();
-  for (int i = 0; i < 20 && form().SioState != 94; ++i) tick();
+  tickUntil([this] { return form().SioState == 94; });
   tick();
   for (std::size_t i = 0; i < kEepImageReadWords; ++i) {
     const WordAnswer word = ReadWordAnswer(form().link.RxBuffer, i);
@@ -77,7 +54,7 @@ TEST_F(PollSequenceTest, AnswersReachTheirImagesWordForWord) {
   EXPECT_TRUE(form().EepSynchron);
   EXPECT_TRUE(form().comm.uC_send_bt.enabled());
 
-  for (int i = 0; i < 20 && form().SioState != 4; ++i) tick();
+  tickUntil([this] { return form().SioState == 4; });
   tick();
   for (std::size_t i = 0; i < kRamImageWords; ++i)
     ASSERT_EQ(form().RamRData[i].Value, RamBlockWord(form().link.RxBuffer, i)) << i;
@@ -128,7 +105,7 @@ TEST_F(PollSequenceTest, ErrorMemoryBatchIs1285Bytes) {
   switchOn();
   run(12);
   form().ErrMemoryReadRequest = true;
-  for (int i = 0; i < 20 && form().SioState != 11; ++i) tick();
+  tickUntil([this] { return form().SioState == 11; });
   tick();
   EXPECT_EQ(form().SioState, 12);
   EXPECT_EQ(form().link.TxCount, 1285u);
@@ -287,8 +264,8 @@ TEST_F(PollSequenceTest, OfflineViewResetsTheTextsButKeepsTheMeasurements) {
   switchOn();  // off
 
   const LiveStatusControls& live = form().live;
-  for (const Label* percent : {&live.PRedPoti, &live.PRedAnalog, &live.PRedUhr, &live.PRedSoll,
-                               &live.PRedIst})
+  for (const Label* percent :
+       {&live.PRedPoti, &live.PRedAnalog, &live.PRedUhr, &live.PRedSoll, &live.PRedIst})
     EXPECT_EQ(percent->caption(), "0 %") << percent->name();
   EXPECT_EQ(live.bhz_all.caption(), "0,0 h");
   EXPECT_EQ(live.bhz_dim.caption(), "0,0 h");
