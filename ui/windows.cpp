@@ -1,11 +1,14 @@
 #include "ui/windows.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QWheelEvent>
 
 #include "ui_form1.h"
 #include "ui_infofenst.h"
@@ -46,6 +49,7 @@ MainWindowView::MainWindowView() : ui_(std::make_unique<Ui::Form1>()) {
       ->horizontalHeader()
       ->setSectionResizeMode(QHeaderView::Stretch);
   for (auto* edit : findChildren<QLineEdit*>()) edit->installEventFilter(&keyFilter_);
+  for (auto* widget : findChildren<QWidget*>()) widget->installEventFilter(this);
 }
 
 MainWindowView::~MainWindowView() = default;
@@ -75,6 +79,32 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+}
+
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
+  const QWidget* focused = QApplication::focusWidget();
+  if (!form_ || !focused || !isAncestorOf(focused)) return QMainWindow::eventFilter(watched, event);
+  // A spin box's inner line edit has no name; the control is its parent.
+  const QWidget* named = focused->objectName().isEmpty() && focused->parentWidget()
+                             ? focused->parentWidget()
+                             : focused;
+  const std::string name = named->objectName().toStdString();
+  if (event->type() == QEvent::KeyPress && watched == focused) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down)
+      return form_->FormKeyDown(key == Qt::Key_Up ? StepKey::Up : StepKey::Down, name);
+  }
+  if (event->type() == QEvent::Wheel) {
+    const WheelAction action =
+        form_->FormMouseWheel(static_cast<QWheelEvent*>(event)->angleDelta().y(), name);
+    if (action == WheelAction::KeyUp || action == WheelAction::KeyDown) {
+      QKeyEvent press(QEvent::KeyPress, action == WheelAction::KeyUp ? Qt::Key_Up : Qt::Key_Down,
+                      Qt::NoModifier);
+      QApplication::sendEvent(const_cast<QWidget*>(focused), &press);
+    }
+    if (action != WheelAction::Pass) return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void DialogView::attach(Form* form) { form_ = form; }

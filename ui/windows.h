@@ -27,6 +27,8 @@ class MainWindowView : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Arrow keys and the mouse wheel go to the window model first, whatever control has focus.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   std::unique_ptr<Ui::Form1> ui_;

@@ -31,6 +31,7 @@ class PrintingDialogs final : public q6::Dialogs {
     return std::nullopt;
   }
   std::optional<std::string> SaveFileName(const q6::SaveFileRequest&) override { return {}; }
+  std::optional<std::string> OpenFileName(const q6::SaveFileRequest&) override { return {}; }
   bool Confirm(const std::string&) override { return false; }
 };
 

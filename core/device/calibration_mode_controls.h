@@ -11,6 +11,14 @@ struct CalibrationModeControls {
   explicit CalibrationModeControls(Form& form);
 
   GroupBox& GroupBox9;
+  // The voltage references are stepped by their up-downs in tenths of a volt; the edits show
+  // the value with one decimal.
+  Edit& EdKalUac;
+  SpinField& UdKalUac;
+  Edit& EdKalUz;
+  SpinField& UdKalUz;
+  SpinField& UdKalPdc;
+  Memo& Memo1;
   Edit& EdUacAnzeige;
   Button& BtWrKalUac;
   Edit& EdUzAnzeige;
@@ -22,6 +30,14 @@ struct CalibrationModeControls {
   GroupBox& GroupBox7;
   Button& BtManuellMode;
   Button& BtManuellSend;
+  SpinField& UdUacManuell;
+  SpinField& UdFreqManuell;
+  SpinField& UdTimeUacManuell;
+  SpinField& UdTimeFreqManuell;
+
+  GroupBox& GroupBox6;
+  Button& BtResetZustand;
+  Button& BtNormalMode;
 };
 
 }  // namespace q6

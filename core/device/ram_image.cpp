@@ -28,6 +28,10 @@ void TForm1::StoreRamReply() {
     WriteMemoryRow(tables.StgRamData, j + 1, entry);
   }
   ShowLiveStatus();
+  if (datalog_request) {
+    WriteDatalogLine();
+    datalog_request = false;
+  }
 }
 
 }  // namespace q6

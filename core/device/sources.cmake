@@ -5,6 +5,7 @@ target_sources(quendaris_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/config_controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/config_decode.cpp
   ${CMAKE_CURRENT_LIST_DIR}/config_rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/datalog_controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/config_words.cpp
   ${CMAKE_CURRENT_LIST_DIR}/development_controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dimmer_clock.cpp

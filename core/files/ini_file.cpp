@@ -138,8 +138,11 @@ IniLoadResult LoadIniFile(const std::filesystem::path& path) {
   return result;
 }
 
-std::optional<std::string> SaveIniFile(const std::filesystem::path& path, const IniFile& ini) {
-  return WriteFileAtomically(path, ini.text());
+std::optional<std::string> SaveIniFile(const std::filesystem::path& path, const IniFile& ini,
+                                       IniEncoding encoding) {
+  const std::string text = ini.text();
+  return WriteFileAtomically(path,
+                             encoding == IniEncoding::Windows1252 ? Utf8ToCp1252(text) : text);
 }
 
 }  // namespace q6

@@ -44,8 +44,13 @@ struct IniLoadResult {
 };
 IniLoadResult LoadIniFile(const std::filesystem::path& path);
 
+// How a saved file is encoded: UTF-8 keeps every character; Windows-1252 is what the Windows
+// tool reads, for files the user carries between the two.
+enum class IniEncoding { Utf8, Windows1252 };
+
 // Replaces the file as a whole; on failure the previous file is untouched and the reason is
 // returned.
-std::optional<std::string> SaveIniFile(const std::filesystem::path& path, const IniFile& ini);
+std::optional<std::string> SaveIniFile(const std::filesystem::path& path, const IniFile& ini,
+                                       IniEncoding encoding = IniEncoding::Utf8);
 
 }  // namespace q6

@@ -1,5 +1,6 @@
 #include "core/files/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -70,6 +71,40 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     if (byte >= 0x80 && byte < 0xA0)
       cp = kCp1252High[byte - 0x80] ? kCp1252High[byte - 0x80] : 0xFFFD;
     AppendUtf8(out, cp);
+  }
+  return out;
+}
+
+std::string Utf8ToCp1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    std::size_t length = 1;
+    while (i + length < text.size() && length < 4 &&
+           (static_cast<std::uint8_t>(text[i + length]) & 0xC0) == 0x80)
+      ++length;
+    const std::string_view sequence = text.substr(i, length);
+    i += length;
+    if (!IsValidUtf8(sequence)) {
+      // Each stray byte of a broken sequence stands for one unknown character.
+      out.append(sequence.size(), '?');
+      continue;
+    }
+    char32_t cp = static_cast<std::uint8_t>(sequence[0]);
+    if (length > 1) {
+      cp &= 0x3Fu >> (length - 1);
+      for (std::size_t k = 1; k < length; ++k)
+        cp = (cp << 6) | (static_cast<std::uint8_t>(sequence[k]) & 0x3Fu);
+    }
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+      out += static_cast<char>(cp);
+      continue;
+    }
+    const auto* found = std::find(kCp1252High.begin(), kCp1252High.end(), cp);
+    out += found != kCp1252High.end() && cp != 0
+               ? static_cast<char>(0x80 + (found - kCp1252High.begin()))
+               : '?';
   }
   return out;
 }

@@ -13,4 +13,8 @@ std::string DecodeText(std::string_view bytes);
 
 std::string Cp1252ToUtf8(std::string_view bytes);
 
+// What the Windows tool reads. A character Windows-1252 cannot hold, or a byte that is no valid
+// UTF-8, becomes "?", as Windows' own conversion does by default.
+std::string Utf8ToCp1252(std::string_view text);
+
 }  // namespace q6

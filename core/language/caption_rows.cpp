@@ -20,6 +20,8 @@ constexpr std::array kCaptionRows = {
     CaptionRow{10, Main, "Info1"},
     CaptionRow{11, Main, "about1"},
     CaptionRow{12, Main, "clk_uc"},
+    CaptionRow{13, Main, "clk_pc"},
+    CaptionRow{14, Main, "clk_bt"},
     CaptionRow{15, Main, "op_time_all"},
     CaptionRow{16, Main, "op_time_dimm"},
     CaptionRow{17, Main, "op_time_act"},

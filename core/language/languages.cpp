@@ -30,6 +30,7 @@ void TForm1::ApplyLanguage() {
     if (auto* group = findAs<RadioGroup>(name)) group->setItem(item, GetInfoString(row));
   for (const auto& [row, field] : MessageRows()) Msg.*field = GetInfoString(row);
   ShowErrorGridHeadings();
+  modes.Memo1.clear();
   comm.BtComActivate.setCaption(GetInfoString(sio_started ? kRowComStop : kRowComActivate));
 }
 

@@ -90,8 +90,9 @@ void TForm1::GoOffline() {
 void TForm1::ResetOfflineView() {
   for (Button* button :
        {&comm.uC_read_bt, &comm.uC_send_bt, &errmem.err_mem_read_bt, &errmem.err_mem_clear_bt,
-        &modes.BtWrKalUac, &modes.BtWrKalUz, &modes.BtWrKalPdc})
+        &modes.BtWrKalUac, &modes.BtWrKalUz, &modes.BtWrKalPdc, &pcClock.clk_bt})
     button->setEnabled(false);
+  modes.Memo1.clear();
   comm.BtComActivate.setCaption(GetInfoString(kRowComActivate));
   comm.ProgressBar_RAM.setPosition(0);
   comm.ProgressBar_EEP.setPosition(0);

@@ -43,6 +43,7 @@ void TForm1::EepReadAnswer() {
   EepSynchron = true;
   comm.uC_read_bt.setEnabled(true);
   comm.uC_send_bt.setEnabled(true);
+  pcClock.clk_bt.setEnabled(true);
   errmem.err_mem_read_bt.setEnabled(true);
   errmem.err_mem_clear_bt.setEnabled(true);
   comm.ProgressBar_EEP.setPosition(0);

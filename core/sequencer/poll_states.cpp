@@ -50,11 +50,23 @@ void TForm1::SPStimerTimer() {
     case 8:
       EepWriteDone();
       break;
+    case 9:
+      ClockWrite();
+      break;
+    case 10:
+      ClockWriteDone();
+      break;
     case 11:
       ErrMemRead();
       break;
     case 12:
       ErrMemAnswer();
+      break;
+    case 19:
+      KalWrite();
+      break;
+    case 20:
+      KalWriteDone();
       break;
     case 21:
       RamWrite();
@@ -104,6 +116,7 @@ void TForm1::OpenPort() {
   sio_active = true;
   comm.uC_send_bt.setEnabled(true);
   comm.uC_read_bt.setEnabled(true);
+  pcClock.clk_bt.setEnabled(true);
   errmem.err_mem_read_bt.setEnabled(true);
   errmem.err_mem_clear_bt.setEnabled(true);
   SioState = 1;
@@ -198,6 +211,11 @@ void TForm1::RamWriteDone() {
   StopTimer();
   RamWriteRequest = false;
   SioState = 1;
+  if (!modes.BtResetZustand.enabled()) modes.BtResetZustand.setEnabled(true);
+  if (modes.BtManuellSend.tag() == 1) {
+    modes.BtManuellSend.setEnabled(true);
+    modes.BtManuellSend.setTag(0);
+  }
   // The clear completion resumes polling itself, once the dimmer has erased its ring.
   if (errmem.err_mem_clear_bt.tag() == 1) {
     ErrMemClearDone();

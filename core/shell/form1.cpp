@@ -13,6 +13,8 @@ TForm1::TForm1(PlatformServices& platform, TInfofenst& infofenst)
       tables(*this),
       config(*this),
       errmem(*this),
+      datalog(*this),
+      pcClock(*this),
       platform_(platform),
       infofenst_(infofenst) {
   frame.about1.OnClick.attach([this] { about1Click(); });
@@ -33,6 +35,27 @@ TForm1::TForm1(PlatformServices& platform, TInfofenst& infofenst)
   errmem.err_mem_clear_bt.OnClick.attach([this] { err_mem_clear_btClick(); });
   errmem.ErrMemClearTimer.OnTimer.attach([this] { ErrMemClearTimerTimer(); });
   frame.Fehlerdateispeichern1.OnClick.attach([this] { ExportErrorList(); });
+  frame.Helptimer.OnTimer.attach([this] { HelptimerTimer(); });
+  pcClock.clk_bt.OnClick.attach([this] { clk_btClick(); });
+  modes.BtNormalMode.OnClick.attach([this] { BtNormalModeClick(); });
+  modes.BtResetZustand.OnClick.attach([this] { BtResetZustandClick(); });
+  modes.BtKalibrierzustand.OnClick.attach([this] { BtKalibrierzustandClick(); });
+  modes.BtManuellMode.OnClick.attach([this] { BtManuellModeClick(); });
+  modes.BtManuellSend.OnClick.attach([this] { BtManuellSendClick(); });
+  modes.UdFreqManuell.OnChange.attach([this] { CheckValues(modes.UdFreqManuell); });
+  modes.BtWrKalUac.OnClick.attach([this] { BtWrKalUacClick(); });
+  modes.BtWrKalUz.OnClick.attach([this] { BtWrKalUzClick(); });
+  modes.BtWrKalPdc.OnClick.attach([this] { BtWrKalPdcClick(); });
+  modes.UdKalUac.OnChange.attach(
+      [this] { ShowCalibrationReference(modes.UdKalUac, modes.EdKalUac); });
+  modes.UdKalUz.OnChange.attach([this] { ShowCalibrationReference(modes.UdKalUz, modes.EdKalUz); });
+  frame.MpDimmProfilLaden.OnClick.attach([this] { MpDimmProfilLadenClick(); });
+  frame.MpDimmProfilSpeichern.OnClick.attach([this] { MpDimmProfilSpeichernClick(); });
+  frame.MpGeraetedatenLaden.OnClick.attach([this] { MpGeraetedatenLadenClick(); });
+  frame.MpGeraetedatenSpeichern.OnClick.attach([this] { MpGeraetedatenSpeichernClick(); });
+  frame.Produktdatenladen1.OnClick.attach([this] { Produktdatenladen1Click(); });
+  frame.Produktdatenspeichern1.OnClick.attach([this] { Produktdatenspeichern1Click(); });
+  AttachDatalogHandlers();
 }
 
 }  // namespace q6

@@ -2,11 +2,14 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/device/calibration_mode_controls.h"
 #include "core/device/config_controls.h"
+#include "core/device/datalog_controls.h"
 #include "core/device/development_controls.h"
 #include "core/device/device_info.h"
 #include "core/device/error_memory_controls.h"
@@ -15,6 +18,7 @@
 #include "core/device/memory_image.h"
 #include "core/device/memory_tables.h"
 #include "core/files/ini_file.h"
+#include "core/files/settings_keys.h"
 #include "core/info/infofenst.h"
 #include "core/language/message.h"
 #include "core/language/text_table.h"
@@ -22,6 +26,8 @@
 #include "core/link/progress.h"
 #include "core/link/sio.h"
 #include "core/sequencer/communication_controls.h"
+#include "core/service/calibration.h"
+#include "core/service/clock_sync_controls.h"
 #include "core/service/kal_data.h"
 #include "core/shell/format_settings.h"
 #include "core/shell/main_frame.h"
@@ -98,6 +104,47 @@ class TForm1 : public Form {
   void ErrMemClearTimerTimer();
   void ExportErrorList();
 
+  // --- settings files (files/) ---
+  void MpDimmProfilLadenClick();
+  void MpDimmProfilSpeichernClick();
+  void MpGeraetedatenLadenClick();
+  void MpGeraetedatenSpeichernClick();
+  void Produktdatenladen1Click();
+  void Produktdatenspeichern1Click();
+  // Each sets the controls key by key; false when a time could not be read and loading stopped.
+  bool LoadDimmProfile(const std::string& path);
+  void SaveDimmProfile(const std::string& path);
+  bool LoadDeviceSettings(const std::string& path);
+  void SaveDeviceSettings(const std::string& path);
+  bool LoadProductData(const std::string& path);
+  void SaveProductData(const std::string& path);
+
+  // --- calibration, manual mode and state commands, clock (service/) ---
+  // Shows text 230 and answers false while communication is off.
+  bool IsCommStarted();
+  void BtNormalModeClick();
+  void BtResetZustandClick();
+  void BtKalibrierzustandClick();
+  void BtManuellModeClick();
+  void BtManuellSendClick();
+  void BtWrKalUacClick();
+  void BtWrKalUzClick();
+  void BtWrKalPdcClick();
+  // Window-level key and wheel handling for the focused control named `focused`; true or an
+  // action other than Pass when the window consumed the input.
+  bool FormKeyDown(StepKey key, const std::string& focused);
+  WheelAction FormMouseWheel(int delta, const std::string& focused);
+  void clk_btClick();
+  void HelptimerTimer();
+
+  // --- data logger (files/) ---
+  void Timer_DatalogTimer();
+  void cb_datenlogClick();
+  void Edit9Change();
+  void Bt_path_datalogClick();
+  // Appends one sample of the RAM image to PathDatalog, after the header once per run.
+  void WriteDatalogLine();
+
   // --- poll state machine and connection controls (sequencer/) ---
   void SPStimerTimer();
   void GoOffline();
@@ -116,6 +163,8 @@ class TForm1 : public Form {
   MemoryTables tables;
   ConfigControls config;
   ErrorMemoryControls errmem;
+  DatalogControls datalog;
+  ClockSyncControls pcClock;
 
   std::string ComPort;
   std::string LanguageCode;
@@ -155,6 +204,9 @@ class TForm1 : public Form {
   std::uint16_t CurrentRegime = 0;
   int PowerClassValue = 2;
   int PasswordLevel = 0;
+  bool datalog_request = false;
+  // The header line has been written in this run.
+  bool no_head = false;
 
  private:
   // The poll states, by the number kept in SioState.
@@ -174,6 +226,10 @@ class TForm1 : public Form {
   void EepRead();
   void EepReadAnswer();
   void ComFault();
+  void ClockWrite();
+  void ClockWriteDone();
+  void KalWrite();
+  void KalWriteDone();
   void StartBatch(std::uint32_t length, int next);
   void RestartTimer();
   void StopTimer();
@@ -195,14 +251,31 @@ class TForm1 : public Form {
   };
   TransferBars transferBars_{comm};
 
+  // Service commands: the RAM write list and the calibration write request.
+  void QueueRamWrite(std::initializer_list<RamSendEntry> pairs);
+  void QueueStateCommand(Button& button, std::uint16_t request);
+  void QueueCalibration();
+  void ShowCalibrationReference(const SpinField& stepper, Edit& field);
+  SpinField* CalibrationStepperFor(const std::string& focused);
+  // Writes the memo lines of a calibration; false (button enabled again) when there is no gain.
+  bool ReportGain(Button& button, const char* channel, std::int32_t old, std::int64_t divisor,
+                  std::optional<std::uint16_t> gain);
+
   void SelectLanguage(MenuItem& item, const char* code);
   void AttachConfigHandlers();
+  void AttachDatalogHandlers();
   // Steps of the decoding that fill the configuration controls.
   void DecodeConfiguration();
   void ApplyOperatingMode();
   // The start-up state: level 0, the first tab, this program's identity.
   void InitAccessLevel();
   void ReportSettingsFailure(const std::string& reason);
+  bool LoadSettingsFile(const std::string& path, const SettingsFileKind& kind);
+  void SaveSettingsFile(const std::string& path, const SettingsFileKind& kind);
+  bool LoadSettingKey(const IniFile& ini, std::string_view section, const SettingKey& key);
+  std::string SettingKeyText(const SettingKey& key);
+  void OpenSettingsFile(const SettingsFileKind& kind, const std::string& folder);
+  void SaveSettingsFileAs(const SettingsFileKind& kind, const std::string& folder);
 
   PlatformServices& platform_;
   TInfofenst& infofenst_;

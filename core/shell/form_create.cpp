@@ -31,6 +31,7 @@ void TForm1::FormCreate() {
       ReportSettingsFailure(*failure);
   }
   LoadSettings(loaded.ini);
+  datalog.Lb_datalogpath.setText(PathDatalog);
 
   link.PortName = ComPort;
   comm.CbComPort.setItemIndex(ComPortItemIndex(ComPort));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/link/executor.h"
@@ -47,10 +48,18 @@ struct LocalDateTime {
   friend bool operator==(const LocalDateTime&, const LocalDateTime&) = default;
 };
 
+// The UTC offsets of the PC's time zone in minutes; equal when the zone keeps no daylight saving.
+struct ZoneOffsets {
+  int standardMinutes = 0;
+  int daylightMinutes = 0;
+};
+
 class WallClock {
  public:
   virtual ~WallClock() = default;
   virtual LocalDateTime now() const = 0;
+  // Nothing when the time zone cannot be determined.
+  virtual std::optional<ZoneOffsets> zoneOffsets() const = 0;
 };
 
 // The user's regional settings, for numbers shown in the views (files use fixed formats).

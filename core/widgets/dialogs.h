@@ -36,6 +36,9 @@ class Dialogs : public MessageDialog {
                                                    const std::string& defaultText) = 0;
   // The chosen file name, or nothing when the user cancels. Overwriting is not asked here.
   virtual std::optional<std::string> SaveFileName(const SaveFileRequest& request) = 0;
+  // The chosen file name, or nothing when the user cancels; a file that does not exist yet may
+  // be chosen. Starts like a save dialog.
+  virtual std::optional<std::string> OpenFileName(const SaveFileRequest& request) = 0;
   // A question with OK and Cancel; true for OK.
   virtual bool Confirm(const std::string& text) = 0;
 };

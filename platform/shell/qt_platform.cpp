@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimeZone>
+#include <algorithm>
 
 namespace q6::platform {
 namespace {
@@ -69,6 +71,21 @@ LocalDateTime QtWallClock::now() const {
   const QDate date = now.date();
   const QTime time = now.time();
   return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
+}
+
+std::optional<ZoneOffsets> QtWallClock::zoneOffsets() const {
+  const QTimeZone zone = QTimeZone::systemTimeZone();
+  if (!zone.isValid()) return std::nullopt;
+  // Midwinter and midsummer of this year, so that either hemisphere's daylight time is seen.
+  const int year = QDate::currentDate().year();
+  int standard = 0;
+  int daylight = 0;
+  for (const QDate date : {QDate(year, 1, 15), QDate(year, 7, 15)}) {
+    const QDateTime noon(date, QTime(12, 0), zone);
+    standard = zone.standardTimeOffset(noon);
+    daylight = std::max(daylight, zone.daylightTimeOffset(noon));
+  }
+  return ZoneOffsets{standard / 60, (standard + daylight) / 60};
 }
 
 char QtUserLocale::decimalSeparator() const {
@@ -132,6 +149,18 @@ std::optional<std::string> QtDialogs::SaveFileName(const SaveFileRequest& reques
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // The caller asks before it overwrites, in its own words.
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setNameFilters(NameFilters(request.filter));
+  dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
+  dialog.selectFile(QString::fromStdString(request.fileName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> QtDialogs::OpenFileName(const SaveFileRequest& request) {
+  QFileDialog dialog(parent_, title_, QString::fromStdString(request.initialDir));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  // AnyFile: the caller treats a missing file as one without keys.
+  dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(NameFilters(request.filter));
   dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
   dialog.selectFile(QString::fromStdString(request.fileName));

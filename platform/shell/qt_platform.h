@@ -33,6 +33,7 @@ class QtScreenMetrics : public ScreenMetrics {
 class QtWallClock : public WallClock {
  public:
   LocalDateTime now() const override;
+  std::optional<ZoneOffsets> zoneOffsets() const override;
 };
 
 class QtUserLocale : public UserLocale {
@@ -53,6 +54,7 @@ class QtDialogs : public Dialogs {
   std::optional<std::string> InputPassword(const std::string& caption, const std::string& prompt,
                                            const std::string& defaultText) override;
   std::optional<std::string> SaveFileName(const SaveFileRequest& request) override;
+  std::optional<std::string> OpenFileName(const SaveFileRequest& request) override;
   bool Confirm(const std::string& text) override;
 
  private:

@@ -66,12 +66,17 @@ class FakePlatform : public ShellFolders,
     saveRequests.push_back(request);
     return NextAnswer(saveAnswers, std::optional<std::string>{});
   }
+  std::optional<std::string> OpenFileName(const SaveFileRequest& request) override {
+    openRequests.push_back(request);
+    return NextAnswer(openAnswers, std::optional<std::string>{});
+  }
   bool Confirm(const std::string& text) override {
     confirmations.push_back(text);
     return NextAnswer(confirmAnswers, false);
   }
 
   LocalDateTime now() const override { return clockNow; }
+  std::optional<ZoneOffsets> zoneOffsets() const override { return zone; }
   char decimalSeparator() const override { return decimal; }
   // Slashes and colons, as many regional settings have them.
   std::string dateTimeText(const LocalDateTime& t) const override {
@@ -104,9 +109,13 @@ class FakePlatform : public ShellFolders,
   std::optional<std::string> passwordEntry;
   std::vector<SaveFileRequest> saveRequests;
   std::vector<std::optional<std::string>> saveAnswers;
+  std::vector<SaveFileRequest> openRequests;
+  std::vector<std::optional<std::string>> openAnswers;
   std::vector<std::string> confirmations;
   std::vector<bool> confirmAnswers;
   LocalDateTime clockNow{2025, 1, 1, 12, 0, 0};
+  // Central European time: one hour ahead of UTC, two in summer.
+  std::optional<ZoneOffsets> zone = ZoneOffsets{60, 120};
   std::function<std::unique_ptr<SerialPort>()> makePort;
   // The test thread stands in for the user-interface thread and runs what the worker posts.
   QueuedExecutor executor;

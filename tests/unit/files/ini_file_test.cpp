@@ -1,13 +1,12 @@
 #include "core/files/ini_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 
 #include "core/files/atomic_file.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 namespace q6 {
@@ -91,25 +90,7 @@ TEST(IniFile, MissingFileIsEmptyAndNoError) {
   EXPECT_EQ(loaded.ini.text(), "");
 }
 
-// A file-size limit makes every write past it fail, as a full disk does, also for root.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
-};
+using test::FileSizeLimit;
 
 TEST(AtomicSave, FailedWriteLeavesTheOldFileIntactAndNoTemporary) {
   test::TempDir dir;
