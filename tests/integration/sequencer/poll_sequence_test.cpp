@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "core/link/records.h"
 #include "support/in_process_program.h"
@@ -282,17 +283,32 @@ TEST_F(PollSequenceTest, OfflineViewResetsTheTextsButKeepsTheMeasurements) {
   EXPECT_EQ(form().tables.StgRamData.cell(3, 1), ramCell);
 }
 
-TEST_F(PollSequenceTest, UnsupportedHardwareIsReportedAndSwitchedOff) {
-  start(Fault::OldHardware);
-  switchOn();
-  run(6);
-  EXPECT_TRUE(form().hw_old);
-  EXPECT_EQ(
-      platform.messages,
-      std::vector<std::string>{"Diese Hardware wird von der Oberfläche nicht unterstützt!\r\n"
-                               "Bitte benutzen Sie einer Visualisierung mit Softwarestand > 5.5"});
-  EXPECT_FALSE(form().sio_started);
-  EXPECT_FALSE(form().frame.SPStimer.enabled());
+TEST_F(PollSequenceTest, OnlyTheAnswer4DIsSupportedHardware) {
+  struct Case {
+    Fault fault;
+    std::optional<std::uint8_t> identification;  // replaces the dimmer's 0x4D
+  };
+  for (const auto& [fault, identification] :
+       {Case{Fault::OldHardware, std::nullopt}, Case{Fault::None, std::uint8_t{0x00}}}) {
+    platform.messages.clear();
+    start(fault);
+    if (identification) {
+      const std::uint8_t answer = *identification;
+      dimmer->tamper = [answer](std::uint8_t* bytes, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i)
+          if (bytes[i] == 0x4D) bytes[i] = answer;
+      };
+    }
+    switchOn();
+    run(6);
+    EXPECT_TRUE(form().hw_old);
+    EXPECT_EQ(platform.messages,
+              std::vector<std::string>{
+                  "Diese Hardware wird von der Oberfläche nicht unterstützt!\r\n"
+                  "Bitte benutzen Sie einer Visualisierung mit Softwarestand > 5.5"});
+    EXPECT_FALSE(form().sio_started);
+    EXPECT_FALSE(form().frame.SPStimer.enabled());
+  }
 }
 
 TEST_F(PollSequenceTest, ClosingTheWindowClosesThePortAndReportsAPendingError) {
