@@ -25,7 +25,10 @@ DimmerProcess::DimmerProcess(const std::filesystem::path& program,
   }
   const auto entry = setupDir / "ports" / portName;
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (!(ready_ = std::filesystem::is_symlink(entry)) &&
+  // An entry left by a dimmer that was killed points at a device that is gone; only the new
+  // dimmer's own entry leads to one.
+  std::error_code ec;
+  while (!(ready_ = std::filesystem::is_symlink(entry, ec) && std::filesystem::exists(entry, ec)) &&
          std::chrono::steady_clock::now() < deadline) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -64,6 +65,9 @@ int Run(const Options& options) {
   }
   std::string error;
   const auto pty = PtyEndpoint::Open(error);
+  // Measured before the port is announced, while nothing else uses the terminal.
+  const auto delivery =
+      pty && options.wireBaud > 0 ? pty->minimumDeliveryTime() : std::chrono::nanoseconds{};
   const auto registration =
       pty ? PortRegistration::Register(options.setupDir, options.portName, pty->device(), error)
           : nullptr;
@@ -82,10 +86,15 @@ int Run(const Options& options) {
   }
   ProtocolEngine engine(dimmer, options.fault);
   std::cout << "quendaris-dimmer: " << options.portName << " is " << pty->device() << " via "
-            << registration->entry().string() << " (fault " << FaultName(options.fault) << ")"
-            << std::endl;
+            << registration->entry().string() << " (fault " << FaultName(options.fault) << ")";
+  if (options.wireBaud > 0) {
+    std::cout << ", line at " << options.wireBaud << " baud less the terminal's "
+              << std::chrono::duration<double, std::micro>(delivery).count() << " us delivery";
+  }
+  std::cout << std::endl;
   Serve(pty->master(), stopSignals, engine,
-        options.wireBaud > 0 ? std::optional<WireTiming>(options.wireBaud) : std::nullopt);
+        options.wireBaud > 0 ? std::optional<WireTiming>(std::in_place, options.wireBaud, delivery)
+                             : std::nullopt);
   if (!options.eepromFile.empty() && !SaveEepromImage(options.eepromFile, dimmer.eeprom())) {
     std::cerr << "quendaris-dimmer: cannot write the EEPROM image " << options.eepromFile << '\n';
   }

@@ -16,7 +16,10 @@ std::unique_ptr<PortRegistration> PortRegistration::Register(const fs::path& set
   fs::create_directories(entry.parent_path(), code);
   const auto status = fs::symlink_status(entry, code);
   if (fs::exists(status)) {
-    const bool stale = fs::is_symlink(status) && !fs::exists(entry, code);
+    // Left by a dimmer that ended without removing it: its device is gone, or is this one again
+    // because the system handed out the freed terminal number anew.
+    const bool stale = fs::is_symlink(status) &&
+                       (!fs::exists(entry, code) || fs::read_symlink(entry, code) == device);
     if (!stale) {
       error = entry.string() + " already exists; another dimmer or device is registered there";
       return nullptr;

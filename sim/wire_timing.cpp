@@ -4,12 +4,13 @@
 
 namespace q6::sim {
 
-WireTiming::WireTiming(int baudRate)
+WireTiming::WireTiming(int baudRate, Clock::duration delivery)
     : byteTime_(std::chrono::duration_cast<Clock::duration>(
-          std::chrono::duration<double>(10.0 / baudRate))) {}
+          std::chrono::duration<double>(10.0 / baudRate))),
+      delivery_(delivery) {}
 
 Clock::time_point WireTiming::answerArrival(Clock::time_point received) {
-  requestLineFree_ = std::max(received, requestLineFree_) + byteTime_;
+  requestLineFree_ = std::max(received - delivery_, requestLineFree_) + byteTime_;
   answerLineFree_ = std::max(requestLineFree_, answerLineFree_) + byteTime_;
   return answerLineFree_;
 }

@@ -10,13 +10,17 @@ namespace q6::sim {
 // direction carrying one byte after the other.
 class WireTiming {
  public:
-  explicit WireTiming(int baudRate);
+  // `delivery` is the least time the pseudo-terminal takes to bring the program's byte to the
+  // dimmer. A line has no such delay before a byte's bits, so a byte that the dimmer reads went
+  // onto the emulated line that much earlier; only the answer's way back stays with the program.
+  explicit WireTiming(int baudRate, Clock::duration delivery = {});
 
   // When the answer to a byte that the dimmer saw at `received` has fully reached the program.
   Clock::time_point answerArrival(Clock::time_point received);
 
  private:
   Clock::duration byteTime_;
+  Clock::duration delivery_;
   Clock::time_point requestLineFree_{};
   Clock::time_point answerLineFree_{};
 };

@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 
 #include "core/widgets/controls.h"
 #include "core/widgets/grid.h"
@@ -89,6 +90,13 @@ struct Binder::Binding {
   std::unique_ptr<QTimer> timer;
   QButtonGroup* radios = nullptr;
   std::vector<QLabel*> panels;
+};
+
+// A widget without a label of its own, named after the captions of other controls; it follows
+// every caption change, as a label's buddy follows its label.
+struct Binder::SpokenName {
+  QPointer<QWidget> widget;
+  std::vector<const CaptionedControl*> captions;
 };
 
 QString Binder::expectedClass(ControlKind kind) {
@@ -211,6 +219,7 @@ Binder::Binder(Form& form, QWidget& root) : form_(form), root_(root) {
     bind(*control, target);
   }
   findUnboundWidgets();
+  nameAfterCaptions();
 }
 
 Binder::~Binder() {
@@ -325,6 +334,9 @@ void Binder::apply(Binding& binding, Property property) {
         box->setTitle(caption);
       else if (auto* combo = qobject_cast<QComboBox*>(target))
         combo->setPlaceholderText(caption);
+      for (const SpokenName& spoken : spokenNames_)
+        if (std::ranges::find(spoken.captions, captioned) != spoken.captions.end())
+          applyName(spoken);
       break;
     }
     case Property::Color:
@@ -332,8 +344,10 @@ void Binder::apply(Binding& binding, Property property) {
       if (captioned && widget) {
         QString css = QStringLiteral("background-color: %1; color: %2;")
                           .arg(Css(captioned->color()), Css(captioned->fontColor()));
-        if (control.kind() == ControlKind::Indicator)
+        if (control.kind() == ControlKind::Indicator) {
           css += QStringLiteral("border: 1px solid rgb(90,90,90); border-radius: 7px;");
+          widget->setAccessibleDescription(Q(static_cast<Indicator&>(control).stateText()));
+        }
         widget->setStyleSheet(QStringLiteral("#%1 { %2 }").arg(widget->objectName(), css));
       }
       break;
@@ -566,6 +580,35 @@ void Binder::findUnboundWidgets() {
       problems_ << QStringLiteral("%1: a %2 that no control claims")
                        .arg(name, object->metaObject()->className());
   }
+}
+
+void Binder::nameAfterCaptions() {
+  for (const auto& [name, sources] : form_.namedAfter()) {
+    SpokenName spoken;
+    // An init-capture, as clang 14 cannot capture a structured binding.
+    const auto bound = std::ranges::find_if(bindings_, [&wanted = name](const auto& binding) {
+      return binding->control->name() == wanted;
+    });
+    if (bound != bindings_.end()) spoken.widget = qobject_cast<QWidget*>((*bound)->target.data());
+    if (!spoken.widget)
+      problems_ << QStringLiteral("%1: named after captions, but has no widget").arg(Q(name));
+    for (const std::string& source : sources) {
+      if (const auto* captioned = form_.findAs<CaptionedControl>(source))
+        spoken.captions.push_back(captioned);
+      else
+        problems_
+            << QStringLiteral("%1: named after %2, which has no caption").arg(Q(name), Q(source));
+    }
+    if (!spoken.widget || spoken.captions.size() != sources.size()) continue;
+    applyName(spoken);
+    spokenNames_.push_back(std::move(spoken));
+  }
+}
+
+void Binder::applyName(const SpokenName& spoken) {
+  QStringList parts;
+  for (const CaptionedControl* caption : spoken.captions) parts << Q(caption->caption()).trimmed();
+  if (spoken.widget) spoken.widget->setAccessibleName(parts.join(QStringLiteral(", ")));
 }
 
 }  // namespace q6::ui

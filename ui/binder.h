@@ -32,15 +32,19 @@ class Binder : public QObject {
 
  private:
   struct Binding;
+  struct SpokenName;
   void bind(Control& control, QObject* target);
   void apply(Binding& binding, Property property);
   void applyAll(Binding& binding);
   void connectUserActions(Binding& binding);
   void findUnboundWidgets();
+  void nameAfterCaptions();
+  static void applyName(const SpokenName& spoken);
 
   Form& form_;
   QWidget& root_;
   std::vector<std::unique_ptr<Binding>> bindings_;
+  std::vector<SpokenName> spokenNames_;
   QStringList problems_;
 };
 

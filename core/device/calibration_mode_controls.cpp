@@ -37,6 +37,9 @@ CalibrationModeControls::CalibrationModeControls(Form& form)
       BtNormalMode(form.add<Button>("BtNormalMode", "Zustand Normal")) {
   form.add<Label>("LbAnzeige", "Anzeige");
   form.add<Label>("LbMessung", "Messung");
+  // The label of a measured value belongs to its up-down; the field that shows it shares the name.
+  form.nameAfter(EdKalUac.name(), {"LbKalUac"});
+  form.nameAfter(EdKalUz.name(), {"LbKalUz"});
   EdKalUac.setText("230,0");
   EdKalUz.setText("245,0");
   for (Button* button : {&BtWrKalUac, &BtWrKalUz, &BtWrKalPdc, &BtManuellSend})

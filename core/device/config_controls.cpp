@@ -25,6 +25,16 @@ Edit& FixedText(Form& form, const char* name, const char* text) {
   return edit;
 }
 
+// The labels that head the four phase columns of a profile grid.
+using Phases = std::array<const char*, 4>;
+
+// A cell of a profile grid is named by its row heading and the phase that heads its column.
+void NameGridRow(Form& form, const char* heading, const Phases& phases,
+                 const std::array<const Control*, 4>& cells) {
+  for (std::size_t column = 0; column < cells.size(); ++column)
+    form.nameAfter(cells[column]->name(), {heading, phases[column]});
+}
+
 }  // namespace
 
 ConfigControls::ConfigControls(Form& form)
@@ -126,6 +136,17 @@ ConfigControls::ConfigControls(Form& form)
           "EdEwFreqRampeWechselDown", 0, 200, 30))) {
   CbSommerzeitkorrektur.setChecked(true);
   EdEinbrennFrequenzU.setVisible(false);
+  form.nameAfter(EdEinbrennFrequenzU.name(), {"LbEinbrennFrequenz"});
+  constexpr Phases weekday = {"Label2", "Label10", "Label16", "Label41"};
+  constexpr Phases weekend = {"Label17", "Label18", "Label23", "Label42"};
+  NameGridRow(
+      form, "LbZeit", weekday,
+      {&DateTimePicker_Mo1, &DateTimePicker_Mo2, &DateTimePicker_Mo3, &DateTimePicker_Mo_End});
+  NameGridRow(form, "Label14", weekday, {&UdWt1, &UdWt2, &UdWt3, &EdWtRedEnd});
+  NameGridRow(
+      form, "Label7", weekend,
+      {&DateTimePicker_Sa1, &DateTimePicker_Sa2, &DateTimePicker_Sa3, &DateTimePicker_Sa_End});
+  NameGridRow(form, "Label66", weekend, {&UdWe1, &UdWe2, &UdWe3, &EdWeRedEnd});
 }
 
 std::array<TimeField*, 8> ConfigControls::times() const {

@@ -38,6 +38,12 @@ DevelopmentControls::DevelopmentControls(Form& form)
       EdEwPRedAn10V(AddReadout(form, "EdEwPRedAn10V", "LbEwPRedAn10V", "0-10V  [%]")),
       Shape3(form.add<Indicator>("Shape3")),
       EdEwPRedVorgabe(AddReadout(form, "EdEwPRedVorgabe", "LbEwPRedVorgabe", "Vorgabe  [%]")),
-      Shape4(form.add<Indicator>("Shape4")) {}
+      Shape4(form.add<Indicator>("Shape4")) {
+  // Each lamp shares its row, and so its label, with a value field.
+  form.nameAfter(Shape1.name(), {"LbEwPRedUhr"});
+  form.nameAfter(Shape2.name(), {"LbEwPRedPoti"});
+  form.nameAfter(Shape3.name(), {"LbEwPRedAn10V"});
+  form.nameAfter(Shape4.name(), {"LbEwPRedVorgabe"});
+}
 
 }  // namespace q6

@@ -2,6 +2,7 @@
 
 #include "core/device/error_memory.h"
 #include "core/files/atomic_file.h"
+#include "core/files/file_path.h"
 #include "core/files/xls_writer.h"
 #include "core/shell/form1.h"
 
@@ -49,11 +50,11 @@ void TForm1::ExportErrorList() {
   sheet.setCell(3, 0, "Gerätenummer: " + std::to_string(Info.GeraeteNr));
 
   std::error_code ec;
-  if (std::filesystem::exists(fileName, ec) &&
+  if (std::filesystem::exists(FilePath(fileName), ec) &&
       !platform_.dialogs.Confirm("File " + fileName + " already exists\rOk to overwrite ?"))
     return;
-  if (const auto failure =
-          WriteFileAtomically(fileName, XlsWorkbook(CellsOf(sheet), XlsSheetName(dateTime))))
+  if (const auto failure = WriteFileAtomically(FilePath(fileName),
+                                               XlsWorkbook(CellsOf(sheet), XlsSheetName(dateTime))))
     platform_.dialogs.ShowMessage("Fehlerdatei nicht gespeichert: " + fileName + "\r\n" + *failure);
 }
 

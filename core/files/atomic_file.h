@@ -7,7 +7,9 @@
 
 namespace q6 {
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+// The bytes of the file, or nothing when it cannot be read; `reason` then names the file and why.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path,
+                                         std::string* reason = nullptr);
 
 // Writes a sibling temporary file, flushes it to the disk and renames it over `path`, so a crash
 // or a full disk never leaves a half-written file where a good one was. Returns the reason of a

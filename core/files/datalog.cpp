@@ -1,7 +1,11 @@
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include "core/device/memory_image.h"
+#include "core/files/file_path.h"
 #include "core/files/text_encoding.h"
 #include "core/shell/form1.h"
 
@@ -64,14 +68,37 @@ void TForm1::WriteDatalogLine() {
   header += kLineEnd;
   sample += kLineEnd;
 
-  // A sample that cannot be written is lost without a word; the next one tries again.
-  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(PathDatalog.c_str(), "ab"));
-  if (!file) return;
-  if (!no_head) {
-    if (!WriteText(file.get(), Utf8ToCp1252(header))) return;
-    no_head = true;
+  const std::string lines = Utf8ToCp1252(no_head ? sample : header + sample);
+  const std::filesystem::path path = FilePath(PathDatalog);
+  std::error_code ec;
+  const bool existed = std::filesystem::exists(path, ec);
+  const auto before = existed ? std::filesystem::file_size(path, ec) : 0;
+  int error = 0;
+  errno = 0;
+  {
+    const std::unique_ptr<std::FILE, FileCloser> file(OpenFile(path, "ab"));
+    if (!file) {
+      error = errno != 0 ? errno : EIO;
+    } else if (!WriteText(file.get(), lines)) {
+      error = errno != 0 ? errno : EIO;
+      // A line cut short by a full disk is taken back, so the log holds whole lines only.
+      if (existed)
+        std::filesystem::resize_file(path, before, ec);
+      else
+        std::filesystem::remove(path, ec);
+    }
   }
-  WriteText(file.get(), Utf8ToCp1252(sample));
+  if (error == 0) {
+    no_head = true;
+    datalogFailureReported_ = false;
+    return;
+  }
+  // The sample is lost and the next one tries again; the user hears of it once, not every few
+  // seconds, until a sample gets through.
+  if (datalogFailureReported_) return;
+  datalogFailureReported_ = true;
+  platform_.dialogs.ShowMessage("Datenlog nicht geschrieben: " + PathDatalog + ": " +
+                                std::strerror(error));
 }
 
 }  // namespace q6

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "core/files/atomic_file.h"
+#include "core/files/file_path.h"
 #include "core/files/text_encoding.h"
 
 namespace q6 {
@@ -129,12 +131,15 @@ IniLoadResult LoadIniFile(const std::filesystem::path& path) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return result;
   result.exists = true;
-  auto bytes = ReadWholeFile(path);
-  if (!bytes) {
-    result.error = "cannot read " + path.string();
+  auto bytes = ReadWholeFile(path, &result.error);
+  if (!bytes) return result;
+  // No text file holds a NUL byte: this is some other kind of file, or a damaged one.
+  if (bytes->find('\0') != std::string::npos) {
+    result.error = FileText(path) + ": keine Textdatei";
+    result.binary = true;
     return result;
   }
-  result.ini = IniFile::parse(DecodeText(*bytes));
+  result.ini = IniFile::parse(DecodeText(std::move(*bytes)));
   return result;
 }
 

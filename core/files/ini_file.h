@@ -41,6 +41,8 @@ struct IniLoadResult {
   IniFile ini;
   bool exists = false;
   std::string error;
+  // The file holds binary data, not text; `error` says so.
+  bool binary = false;
 };
 IniLoadResult LoadIniFile(const std::filesystem::path& path);
 

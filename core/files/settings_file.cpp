@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "core/device/power_class.h"
+#include "core/files/file_path.h"
 #include "core/files/setting_values.h"
 #include "core/shell/form1.h"
 
@@ -9,6 +10,15 @@ namespace {
 
 constexpr std::size_t kFilePanel = 1;
 
+// A value quoted in a message; a damaged file may hold megabytes on one line.
+std::string Shortened(const std::string& value) {
+  std::size_t shown = 40;
+  if (value.size() <= shown) return value;
+  // Cut before a character, not inside its UTF-8 sequence.
+  while (shown > 0 && (static_cast<unsigned char>(value[shown]) & 0xC0) == 0x80) --shown;
+  return value.substr(0, shown) + "...";
+}
+
 // A radio index outside the items selects the nearest one, so one item always stays selected.
 int NearestItem(const RadioGroup& group, int index) {
   return std::clamp(index, 0, static_cast<int>(group.items().size()) - 1);
@@ -16,7 +26,8 @@ int NearestItem(const RadioGroup& group, int index) {
 
 }  // namespace
 
-bool TForm1::LoadSettingKey(const IniFile& ini, std::string_view section, const SettingKey& key) {
+bool TForm1::LoadSettingKey(const IniFile& ini, std::string_view section, const SettingKey& key,
+                            const std::string& path) {
   const std::string controlName(key.control);
   const auto value = ini.read(section, key.name);
   const auto number = value ? ParseInteger(*value) : std::nullopt;
@@ -25,8 +36,8 @@ bool TForm1::LoadSettingKey(const IniFile& ini, std::string_view section, const 
     case KeyKind::Time: {
       const auto seconds = value ? ParseTimeOfDay(*value, fs) : key.fallback;
       if (!seconds) {
-        platform_.dialogs.ShowMessage("Ungültige Uhrzeit '" + *value + "' bei \"" +
-                                      std::string(key.name) + "\"");
+        platform_.dialogs.ShowMessage(path + ": Ungültige Uhrzeit '" + Shortened(*value) +
+                                      "' bei \"" + std::string(key.name) + "\"");
         return false;
       }
       findAs<TimeField>(controlName)->setSeconds(*seconds);
@@ -75,14 +86,14 @@ std::string TForm1::SettingKeyText(const SettingKey& key) {
 }
 
 bool TForm1::LoadSettingsFile(const std::string& path, const SettingsFileKind& kind) {
-  const auto loaded = LoadIniFile(path);
+  const auto loaded = LoadIniFile(FilePath(path));
   if (!loaded.error.empty()) {
     platform_.dialogs.ShowMessage(loaded.error);
     return false;
   }
   for (const SettingsSection& section : kind.sections)
     for (const SettingKey* key : section.loadOrder)
-      if (!LoadSettingKey(loaded.ini, section.name, *key)) return false;
+      if (!LoadSettingKey(loaded.ini, section.name, *key, path)) return false;
   frame.SbInfo.setPanelText(kFilePanel, "File: " + path);
   return true;
 }
@@ -90,9 +101,9 @@ bool TForm1::LoadSettingsFile(const std::string& path, const SettingsFileKind& k
 void TForm1::SaveSettingsFile(const std::string& path, const SettingsFileKind& kind) {
   // The whole file is replaced at once, with the content the key-by-key writes would leave, so
   // a failure half-way never leaves a half-updated file.
-  auto loaded = LoadIniFile(path);
+  auto loaded = LoadIniFile(FilePath(path));
   if (!loaded.error.empty()) {
-    platform_.dialogs.ShowMessage(loaded.error);
+    platform_.dialogs.ShowMessage("Datei nicht gespeichert: " + loaded.error);
     return;
   }
   for (const SettingsSection& section : kind.sections) {
@@ -101,7 +112,7 @@ void TForm1::SaveSettingsFile(const std::string& path, const SettingsFileKind& k
     for (const SettingKey* key : section.saveOrder)
       loaded.ini.write(section.name, key->name, SettingKeyText(*key));
   }
-  if (const auto failure = SaveIniFile(path, loaded.ini, IniEncoding::Windows1252))
+  if (const auto failure = SaveIniFile(FilePath(path), loaded.ini, IniEncoding::Windows1252))
     platform_.dialogs.ShowMessage("Datei nicht gespeichert: " + *failure);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace q6 {
 namespace {
@@ -109,11 +110,18 @@ std::string Utf8ToCp1252(std::string_view text) {
   return out;
 }
 
-std::string DecodeText(std::string_view bytes) {
-  constexpr std::string_view kBom = "\xEF\xBB\xBF";
-  if (bytes.starts_with(kBom)) bytes.remove_prefix(kBom.size());
-  if (IsValidUtf8(bytes)) return std::string(bytes);
-  return Cp1252ToUtf8(bytes);
+namespace {
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+}  // namespace
+
+std::string DecodeText(std::string_view bytes) { return DecodeText(std::string(bytes)); }
+
+std::string DecodeText(std::string&& bytes) {
+  const std::string_view text =
+      std::string_view(bytes).substr(bytes.starts_with(kBom) ? kBom.size() : 0);
+  if (!IsValidUtf8(text)) return Cp1252ToUtf8(text);
+  bytes.erase(0, bytes.size() - text.size());
+  return std::move(bytes);
 }
 
 }  // namespace q6

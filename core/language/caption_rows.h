@@ -36,5 +36,6 @@ std::span<const MessageRow> MessageRows();
 
 inline constexpr int kRowComActivate = 50;
 inline constexpr int kRowComStop = 101;
+inline constexpr int kRowPortAccessDenied = 250;
 
 }  // namespace q6

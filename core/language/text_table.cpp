@@ -451,6 +451,17 @@ const std::array<TextRow, kTextRows> kTextTable = {{
     /* 247 */ {"-247-", "-247-", "-247-", "-247-", "-247-"},
     /* 248 */ {"-248-", "-248-", "-248-", "-248-", "-248-"},
     /* 249 */ {"-249-", "-249-", "-249-", "-249-", "-249-"},
+    /* 250 */
+    {"No permission: add the user to the group dialout (sudo usermod -aG dialout $USER) and log "
+     "in again.",
+     "Keine Berechtigung: den Benutzer in die Gruppe dialout aufnehmen (sudo usermod -aG dialout "
+     "$USER) und neu anmelden.",
+     "Behörighet saknas: lägg till användaren i gruppen dialout (sudo usermod -aG dialout $USER) "
+     "och logga in igen.",
+     "Autorisation refusée : ajouter l'utilisateur au groupe dialout (sudo usermod -aG dialout "
+     "$USER) et se reconnecter.",
+     "İzin yok: kullanıcıyı dialout grubuna ekleyin (sudo usermod -aG dialout $USER) ve yeniden "
+     "oturum açın."},
 }};
 
 }  // namespace q6

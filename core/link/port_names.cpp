@@ -1,11 +1,10 @@
 #include "core/link/port_names.h"
 
-#include <algorithm>
 #include <charconv>
-#include <fstream>
 #include <optional>
 #include <string_view>
-#include <system_error>
+
+#include "core/link/com_port_device.h"
 
 namespace q6 {
 namespace {
@@ -23,31 +22,11 @@ std::optional<int> ComNumber(const std::string& portName) {
   return number;
 }
 
-std::string FirstLine(const std::filesystem::path& file) {
-  std::ifstream in(file);
-  std::string line;
-  std::getline(in, line);
-  const auto last = line.find_last_not_of(" \t\r\n");
-  line.erase(last == std::string::npos ? 0 : last + 1);
-  return line.substr(std::min(line.find_first_not_of(" \t"), line.size()));
-}
-
 }  // namespace
 
 std::string ResolvePortDevice(const std::string& portName, const std::filesystem::path& pathSetup) {
   const std::optional<int> number = ComNumber(portName);
-  if (!number) return portName;
-#ifdef _WIN32
-  (void)pathSetup;
-  return "\\\\.\\" + portName;
-#else
-  const std::filesystem::path entry = pathSetup / "ports" / portName;
-  std::error_code error;
-  const auto status = std::filesystem::symlink_status(entry, error);
-  if (std::filesystem::is_symlink(status)) return entry.string();
-  if (std::filesystem::is_regular_file(status)) return FirstLine(entry);
-  return "/dev/ttyS" + std::to_string(*number - 1);
-#endif
+  return number ? ComPortDevice(portName, *number, pathSetup) : portName;
 }
 
 }  // namespace q6

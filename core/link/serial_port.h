@@ -26,6 +26,10 @@ struct PortTimeouts {
   int writeTotalConstant = 0;
 };
 
+// What the user can do about a failed call: a denied access is a matter of the user's rights
+// on the device, anything else of the device or the line.
+enum class PortFailure { Other, AccessDenied };
+
 // A serial port as the link needs it. All calls are blocking and are made from one thread;
 // a failed call leaves its system error number in lastError().
 class SerialPort {
@@ -44,6 +48,8 @@ class SerialPort {
   virtual std::optional<std::size_t> read(std::uint8_t* data, std::size_t count) = 0;
   virtual void close() = 0;
   virtual int lastError() const = 0;
+  // The kind of the last failure; only a port that can tell a denied access apart reports one.
+  virtual PortFailure lastFailure() const { return PortFailure::Other; }
 };
 
 // Makes the platform's port objects; the serial worker gets a fresh one for every opening.

@@ -15,10 +15,18 @@ struct TSio::OpenResult {
   bool lineSettingsAccepted = false;
   bool queueSizesAccepted = false;
   int errorNumber = 0;
+  PortFailure failure = PortFailure::Other;
 };
 
 std::string NoAccessMessage(const std::string& portName, int errorNumber) {
   return "Kein Zugriff auf " + portName + ", Fehlernummer: " + std::to_string(errorNumber);
+}
+
+std::string NoAccessMessage(const std::string& portName, int errorNumber, PortFailure failure,
+                            const std::string& hint) {
+  std::string message = NoAccessMessage(portName, errorNumber);
+  if (failure == PortFailure::AccessDenied && !hint.empty()) message += "\n" + hint;
+  return message;
 }
 
 std::unique_ptr<TSio> TSio::Create(LinkState& link, std::unique_ptr<SerialPort> port,
@@ -79,13 +87,15 @@ TSio::OpenResult TSio::OpenPort(const std::string& device) {
     }
   }
   if (!result.opened || !result.lineSettingsAccepted) result.errorNumber = port_->lastError();
+  if (!result.opened) result.failure = port_->lastFailure();
   return result;
 }
 
 void TSio::ApplyOpenResult(const OpenResult& result) {
   if (!result.opened) {
     link_.DataError = true;
-    services_.messages.ShowMessage(NoAccessMessage(link_.PortName, result.errorNumber));
+    services_.messages.ShowMessage(NoAccessMessage(link_.PortName, result.errorNumber,
+                                                   result.failure, services_.accessDeniedHint));
     return;
   }
   link_.PortOpen = true;

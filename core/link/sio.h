@@ -27,6 +27,9 @@ struct SioServices {
   // The sequencer's state, read on the user-interface thread to pick the progress bar.
   std::function<int()> sioState;
   std::filesystem::path pathSetup;
+  // A second line under the message of a port the user may not open: what to do about it, in
+  // the program's language.
+  std::string accessDeniedHint = {};
 };
 
 // The serial worker: owns the port named by `PortName` and runs each requested transfer on its
@@ -68,5 +71,8 @@ class TSio final : public TransferRequester {
 
 // "Kein Zugriff auf <port>, Fehlernummer: <error>".
 std::string NoAccessMessage(const std::string& portName, int errorNumber);
+// The same, with `hint` on a second line when the system denied the access.
+std::string NoAccessMessage(const std::string& portName, int errorNumber, PortFailure failure,
+                            const std::string& hint);
 
 }  // namespace q6

@@ -20,6 +20,7 @@ void TForm1::BtComActivateClick() {
   link.PortName = comm.CbComPort.text();
   link.DataError = false;
   SioState = FirstState();
+  keptPortUnproven_ = SioState == 1;
   HardwareTestRequest = true;
   EepReadRequest = true;
   RamReadRequest = true;

@@ -1,6 +1,8 @@
 #include <algorithm>
 
 #include "core/device/error_memory.h"
+#include "core/files/file_path.h"
+#include "core/language/caption_rows.h"
 #include "core/link/records.h"
 #include "core/shell/form1.h"
 
@@ -102,7 +104,8 @@ void TForm1::OpenPort() {
                                  .messages = platform_.dialogs,
                                  .progressBars = transferBars_,
                                  .sioState = [this] { return SioState; },
-                                 .pathSetup = PathSetup});
+                                 .pathSetup = FilePath(PathSetup),
+                                 .accessDeniedHint = GetInfoString(kRowPortAccessDenied)});
   if (!Ths) {
     GoOffline();
     platform_.dialogs.ShowMessage("       COM-Error! (" + link.PortName + ")    ");
@@ -144,6 +147,7 @@ int TForm1::NextStateByPriority() const {
 
 void TForm1::LogOnCheck() {
   if (!link.RxDone) return;
+  keptPortUnproven_ = false;
   StopTimer();
   link.RxDone = false;
   const bool answered = std::all_of(link.RxBuffer.begin(), link.RxBuffer.begin() + kLogOnLength,
@@ -253,6 +257,14 @@ void TForm1::HwIdAnswer() {
 }
 
 void TForm1::ComFault() {
+  // The kept port broke at its first use: it went away while offline (an adapter pulled, the
+  // dimmer's port recreated). It is opened afresh once instead of reporting a fault.
+  if (keptPortUnproven_ && link.PortFailed) {
+    keptPortUnproven_ = false;
+    link.DataError = false;
+    SioState = 0;
+    return;
+  }
   GoOffline();
   SioState = 1;
 }

@@ -269,10 +269,12 @@ class TForm1 : public Form {
   void ApplyOperatingMode();
   // The start-up state: level 0, the first tab, this program's identity.
   void InitAccessLevel();
-  void ReportSettingsFailure(const std::string& reason);
+  enum class SettingsStep { Read, Save };
+  void ReportSettingsFailure(SettingsStep step, const std::string& reason);
   bool LoadSettingsFile(const std::string& path, const SettingsFileKind& kind);
   void SaveSettingsFile(const std::string& path, const SettingsFileKind& kind);
-  bool LoadSettingKey(const IniFile& ini, std::string_view section, const SettingKey& key);
+  bool LoadSettingKey(const IniFile& ini, std::string_view section, const SettingKey& key,
+                      const std::string& path);
   std::string SettingKeyText(const SettingKey& key);
   void OpenSettingsFile(const SettingsFileKind& kind, const std::string& folder);
   void SaveSettingsFileAs(const SettingsFileKind& kind, const std::string& folder);
@@ -280,6 +282,9 @@ class TForm1 : public Form {
   PlatformServices& platform_;
   TInfofenst& infofenst_;
   bool settingsFailureReported_ = false;
+  bool datalogFailureReported_ = false;
+  // Switched on with the port kept from before, which has not carried a transfer since.
+  bool keptPortUnproven_ = false;
 };
 
 }  // namespace q6

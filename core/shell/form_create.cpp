@@ -1,5 +1,6 @@
 #include <filesystem>
 
+#include "core/files/file_path.h"
 #include "core/shell/folders.h"
 #include "core/shell/form1.h"
 #include "core/shell/scaling.h"
@@ -19,16 +20,17 @@ void TForm1::FormCreate() {
   PathDeviceSettings = folders.PathDeviceSettings;
 
   std::error_code ec;
-  std::filesystem::create_directories(PathSetup, ec);
-  if (ec) ReportSettingsFailure(PathSetup + ": " + ec.message());
+  std::filesystem::create_directories(FilePath(PathSetup), ec);
+  if (ec) ReportSettingsFailure(SettingsStep::Save, PathSetup + ": " + ec.message());
 
-  auto loaded = LoadIniFile(SettingsFilePath(PathSetup));
-  if (!loaded.error.empty()) ReportSettingsFailure(loaded.error);
-  if (!loaded.exists) {
+  auto loaded = LoadIniFile(FilePath(SettingsFilePath(PathSetup)));
+  if (!loaded.error.empty()) ReportSettingsFailure(SettingsStep::Read, loaded.error);
+  // A damaged file is replaced by the defaults, as a missing one is.
+  if (!loaded.exists || loaded.binary) {
     loaded.ini = DefaultSettings();
     // Without a writable folder the program still runs with the defaults it would have written.
-    if (const auto failure = SaveIniFile(SettingsFilePath(PathSetup), loaded.ini))
-      ReportSettingsFailure(*failure);
+    if (const auto failure = SaveIniFile(FilePath(SettingsFilePath(PathSetup)), loaded.ini))
+      ReportSettingsFailure(SettingsStep::Save, *failure);
   }
   LoadSettings(loaded.ini);
   datalog.Lb_datalogpath.setText(PathDatalog);

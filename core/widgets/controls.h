@@ -257,6 +257,9 @@ class Indicator : public CaptionedControl {
   explicit Indicator(std::string name) : CaptionedControl(std::move(name), ControlKind::Indicator) {
     setColor(colors::kUnlit);
   }
+  // The colour told in words, for a listener who cannot see it. The text table has no general
+  // words for lamp states, so these are the same in every language.
+  std::string stateText() const;
 };
 
 class ProgressBar : public Control {

@@ -23,6 +23,10 @@ void Form::registerControl(std::unique_ptr<Control> control) {
   owned_.push_back(std::move(control));
 }
 
+void Form::nameAfter(const std::string& control, std::vector<std::string> captionSources) {
+  namedAfter_[control] = std::move(captionSources);
+}
+
 Control* Form::find(const std::string& name) const {
   const auto it = byName_.find(name);
   return it == byName_.end() ? nullptr : it->second;

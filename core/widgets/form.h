@@ -35,6 +35,11 @@ class Form : public CaptionedControl {
   }
   const std::vector<Control*>& controls() const { return order_; }
 
+  // A control that no label stands beside is named, for assistive technology, after the
+  // captions of other controls (a grid's row and column headings, a group's title), in order.
+  void nameAfter(const std::string& control, std::vector<std::string> captionSources);
+  const std::map<std::string, std::vector<std::string>>& namedAfter() const { return namedAfter_; }
+
   // The control that holds the input focus; the view moves the real focus to it.
   const std::string& focused() const { return focused_; }
   void setFocus(const std::string& name) { assign(focused_, name, Property::Focus); }
@@ -48,6 +53,7 @@ class Form : public CaptionedControl {
   std::vector<Control*> order_;
   std::map<std::string, Control*> byName_;
   std::string focused_;
+  std::map<std::string, std::vector<std::string>> namedAfter_;
 };
 
 }  // namespace q6

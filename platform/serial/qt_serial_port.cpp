@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 #endif
@@ -32,6 +33,22 @@ int ErrorNumberOf(QSerialPort::SerialPortError error) {
       return EIO;
   }
 }
+
+#ifndef _WIN32
+// Whether the system denies this process the device itself. Qt also reports a device that another
+// program has locked as a permission error, with whatever its lock check left in errno, so the
+// device's own permissions decide.
+PortFailure FailureOfOpen(const std::string& device, int errorNumber) {
+  if (errorNumber != EACCES && errorNumber != EPERM) return PortFailure::Other;
+  if (::faccessat(AT_FDCWD, device.c_str(), R_OK | W_OK, AT_EACCESS) == 0)
+    return PortFailure::Other;
+  return errno == EACCES || errno == EPERM ? PortFailure::AccessDenied : PortFailure::Other;
+}
+#else
+// Windows denies the access to a port that another program holds, so it tells nothing about
+// the user's rights.
+PortFailure FailureOfOpen(const std::string&, int) { return PortFailure::Other; }
+#endif
 
 }  // namespace
 
@@ -60,6 +77,7 @@ bool QtSerialPort::open(const std::string& device) {
   errno = 0;
   if (port_->open(QIODevice::ReadWrite)) return true;
   fail();
+  lastFailure_ = FailureOfOpen(device, lastError_);
   port_.reset();
   return false;
 }

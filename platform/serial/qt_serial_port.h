@@ -25,6 +25,7 @@ class QtSerialPort final : public SerialPort {
   std::optional<std::size_t> read(std::uint8_t* data, std::size_t count) override;
   void close() override;
   int lastError() const override { return lastError_; }
+  PortFailure lastFailure() const override { return lastFailure_; }
 
  private:
   bool fail();
@@ -34,6 +35,7 @@ class QtSerialPort final : public SerialPort {
   std::unique_ptr<QSerialPort> port_;
   PortTimeouts timeouts_;
   int lastError_ = 0;
+  PortFailure lastFailure_ = PortFailure::Other;
 };
 
 class QtSerialPortFactory final : public SerialPortFactory {

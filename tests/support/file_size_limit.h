@@ -1,30 +1,22 @@
 #pragma once
 
-#include <sys/resource.h>
-
-#include <csignal>
+#include <cstdint>
 
 namespace q6::test {
 
-// A file-size limit makes every write past it fail, as a full disk does, also for root.
+// A file-size limit makes every write past it fail, as a full disk does, also for root. Only
+// POSIX systems have one; elsewhere `available()` is false and the limit does nothing.
 class FileSizeLimit {
  public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
+  static bool available();
+  explicit FileSizeLimit(std::uint64_t bytes);
+  ~FileSizeLimit();
   FileSizeLimit(const FileSizeLimit&) = delete;
   FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
  private:
-  rlimit saved_{};
+  std::uint64_t savedCurrent_ = 0;
+  std::uint64_t savedMaximum_ = 0;
   void (*previousHandler_)(int) = nullptr;
 };
 

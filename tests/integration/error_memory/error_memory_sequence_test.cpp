@@ -98,10 +98,11 @@ TEST_F(ErrorMemorySequenceTest, AnExistingFileIsReplacedOnlyAfterConfirmation) {
 TEST_F(ErrorMemorySequenceTest, AFailedWriteIsReportedAndCancellingWritesNothing) {
   form().ExportErrorList();  // no answer scripted: the user cancels
   EXPECT_TRUE(platform.messages.empty());
-  platform.saveAnswers = {(platform.dir.path() / "missing" / "f.xls").string()};
+  const std::string file = (platform.dir.path() / "missing" / "f.xls").string();
+  platform.saveAnswers = {file};
   form().ExportErrorList();
   ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_NE(platform.messages[0].find("missing/f.xls"), std::string::npos) << platform.messages[0];
+  EXPECT_NE(platform.messages[0].find(file), std::string::npos) << platform.messages[0];
 }
 
 }  // namespace

@@ -106,5 +106,14 @@ TEST(WireTiming, EachByteTakesTenBitTimesEachWay) {
   EXPECT_EQ(wire.answerArrival(t0 + 20ms), t0 + 24ms);
 }
 
+TEST(WireTiming, TheTerminalsDeliveryIsNotChargedOnTopOfTheLine) {
+  WireTiming wire(10000, 300us);
+  const Clock::time_point t0{};
+  // Read 0.3 ms after it was written: the byte was on the line from then.
+  EXPECT_EQ(wire.answerArrival(t0 + 10ms), t0 + 11700us);
+  // Never before the line is free again.
+  EXPECT_EQ(wire.answerArrival(t0 + 10ms), t0 + 12700us);
+}
+
 }  // namespace
 }  // namespace q6::sim

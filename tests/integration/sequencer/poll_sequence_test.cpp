@@ -8,6 +8,7 @@
 
 #include "core/link/records.h"
 #include "support/in_process_program.h"
+#include "tests/unit/link/fake_port.h"
 
 namespace q6 {
 namespace {
@@ -167,6 +168,25 @@ TEST_F(PollSequenceTest, WrongBlockSumGoesStraightToANewLogOn) {
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_TRUE(form().sio_started);
   for (const TData& row : form().RamRData) EXPECT_EQ(row.Value, 0) << "no display changes";
+}
+
+TEST_F(PollSequenceTest, PortTheUserMayNotOpenTellsWhatToDoInTheChosenLanguage) {
+  start();
+  form().english1Click();
+  platform.makePort = [] {
+    auto port = std::make_unique<test::FakePort>();
+    port->refuse = test::FakePort::Call::Open;
+    port->openError = EACCES;
+    port->openFailure = PortFailure::AccessDenied;
+    return port;
+  };
+  switchOn();
+  run(3);
+  ASSERT_FALSE(platform.messages.empty());
+  EXPECT_EQ(platform.messages[0],
+            "Kein Zugriff auf COM1, Fehlernummer: 13\nNo permission: add the user to the group "
+            "dialout (sudo usermod -aG dialout $USER) and log in again.");
+  EXPECT_FALSE(form().sio_active);
 }
 
 TEST_F(PollSequenceTest, EepromReadWithoutRamReadingLeavesTheTimerStopped) {

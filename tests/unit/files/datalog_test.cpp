@@ -1,19 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "core/device/ram_map.h"
 #include "core/files/text_encoding.h"
+#include "support/file_size_limit.h"
 #include "unit/device/device_fixture.h"
 
 namespace q6 {
 namespace {
 
-std::vector<std::string> LinesOf(const std::string& file) {
+std::string BytesOf(const std::string& file) {
   std::ifstream in(file, std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> LinesOf(const std::string& file) {
+  const std::string bytes = BytesOf(file);
   std::vector<std::string> lines;
   for (std::size_t start = 0; start < bytes.size();) {
     const auto end = bytes.find("\r\n", start);
@@ -114,20 +121,54 @@ TEST_F(DatalogTest, ThePeriodFollowsTheFieldWhileTheTimerRuns) {
   EXPECT_EQ(timer.interval(), 1000000);
 }
 
-TEST_F(DatalogTest, AnUnwritableFileLosesSamplesSilentlyAndKeepsTheHeaderDue) {
-  form.PathDatalog = (platform.dir.path() / "missing" / "log.txt").string();
+TEST_F(DatalogTest, AnUnwritableFileLosesSamplesWithOneMessageAndKeepsTheHeaderDue) {
+  const std::string missing = (platform.dir.path() / "missing" / "log.txt").string();
+  form.PathDatalog = missing;
   startLogging();
-  tickTimer();
-  showRam({{0x0030, 7}});
+  for (int sample = 0; sample < 2; ++sample) {
+    tickTimer();
+    showRam({{0x0030, 7}});
+  }
   EXPECT_FALSE(form.datalog_request);
   EXPECT_EQ(form.RamRData[0].Value, 7);
-  EXPECT_TRUE(platform.messages.empty());
+  ASSERT_EQ(platform.messages.size(), 1U) << "once, not at every sample";
+  EXPECT_NE(platform.messages[0].find(missing), std::string::npos);
+  EXPECT_NE(platform.messages[0].find(std::strerror(ENOENT)), std::string::npos);
   EXPECT_FALSE(form.no_head);
 
   form.PathDatalog = log;
   tickTimer();
   showRam({});
   EXPECT_EQ(lines().size(), 2U);
+}
+
+TEST_F(DatalogTest, ALineCutShortByAFullDiskIsTakenBackAndReportedOnce) {
+  if (!test::FileSizeLimit::available()) GTEST_SKIP() << "no file-size limit on this system";
+  startLogging();
+  tickTimer();
+  showRam({});
+  const std::string good = BytesOf(log);
+  {
+    // Room for a part of the next line only.
+    const test::FileSizeLimit fullDisk(good.size() + 100);
+    for (int sample = 0; sample < 2; ++sample) {
+      tickTimer();
+      showRam({});
+      EXPECT_EQ(BytesOf(log), good) << "sample " << sample;
+    }
+  }
+  ASSERT_EQ(platform.messages.size(), 1U);
+  EXPECT_NE(platform.messages[0].find(log), std::string::npos);
+  EXPECT_NE(platform.messages[0].find(std::strerror(EFBIG)), std::string::npos);
+
+  // Once a line gets through, the next failure is worth a message again.
+  tickTimer();
+  showRam({});
+  EXPECT_EQ(lines().size(), 3U);
+  form.PathDatalog = (platform.dir.path() / "missing" / "log.txt").string();
+  tickTimer();
+  showRam({});
+  EXPECT_EQ(platform.messages.size(), 2U);
 }
 
 TEST_F(DatalogTest, TheHeaderComesOncePerRunAndNotForANewPath) {

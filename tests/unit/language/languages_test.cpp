@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "core/language/caption_rows.h"
+#include "core/language/text_table.h"
 #include "core/shell/application.h"
 #include "support/fake_platform.h"
 
@@ -109,7 +110,7 @@ TEST_F(LanguagesTest, EmptyAndMissingRows) {
     EXPECT_EQ(form.GetInfoString(240), "-240-");
   }
   EXPECT_EQ(form.GetInfoString(-1), "");
-  EXPECT_EQ(form.GetInfoString(250), "");
+  EXPECT_EQ(form.GetInfoString(kTextRows), "");
 }
 
 TEST_F(LanguagesTest, ChooserPicksGermanForAnythingButEnglish) {

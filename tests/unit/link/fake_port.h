@@ -27,6 +27,9 @@ class FakePort final : public SerialPort {
   std::optional<std::size_t> unplugAfterWrites;
   // Runs at the start of every read, as the device's time passes.
   std::function<void()> onRead;
+  // How a refused open fails.
+  int openError = ENOENT;
+  PortFailure openFailure = PortFailure::Other;
 
   std::string openedDevice;
   std::optional<PortTimeouts> timeouts;
@@ -36,7 +39,9 @@ class FakePort final : public SerialPort {
 
   bool open(const std::string& device) override {
     openedDevice = device;
-    return !fails(Call::Open, ENOENT);
+    if (!fails(Call::Open, openError)) return true;
+    lastFailure_ = openFailure;
+    return false;
   }
   bool applyLineSettings(const LineSettings&) override {
     return !fails(Call::LineSettings, EINVAL);
@@ -72,6 +77,7 @@ class FakePort final : public SerialPort {
   }
   void close() override {}
   int lastError() const override { return lastError_; }
+  PortFailure lastFailure() const override { return lastFailure_; }
 
  private:
   bool fails(Call call, int error) {
@@ -83,6 +89,7 @@ class FakePort final : public SerialPort {
 
   std::deque<std::uint8_t> pending_;
   int lastError_ = 0;
+  PortFailure lastFailure_ = PortFailure::Other;
 };
 
 }  // namespace q6::test

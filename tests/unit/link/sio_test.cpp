@@ -7,6 +7,7 @@
 #include <chrono>
 #include <thread>
 
+#include "core/link/port_names.h"
 #include "support/link_doubles.h"
 #include "tests/unit/link/fake_port.h"
 
@@ -23,8 +24,12 @@ class Sio : public testing::Test {
     if (arrange) arrange(*fake);
     port = fake.get();
     link.PortName = "COM3";
-    const SioServices services{*executor, dialog, bars, [this] { return sioState; },
-                               "/nonexistent-setup"};
+    const SioServices services{.executor = *executor,
+                               .messages = dialog,
+                               .progressBars = bars,
+                               .sioState = [this] { return sioState; },
+                               .pathSetup = "/nonexistent-setup",
+                               .accessDeniedHint = accessDeniedHint};
     return TSio::Create(link, std::move(fake), services);
   }
 
@@ -46,6 +51,7 @@ class Sio : public testing::Test {
   test::RecordingDialog dialog;
   test::RecordingBars bars;
   int sioState = 1;
+  std::string accessDeniedHint = "Join the group.";
 };
 
 TEST_F(Sio, OpensTheResolvedDeviceAndPreparesTheBuffers) {
@@ -55,7 +61,7 @@ TEST_F(Sio, OpensTheResolvedDeviceAndPreparesTheBuffers) {
   link.anmeldung = true;
   auto sio = Open();
   ASSERT_TRUE(sio);
-  EXPECT_EQ(port->openedDevice, "/dev/ttyS2");
+  EXPECT_EQ(port->openedDevice, ResolvePortDevice("COM3", "/nonexistent-setup"));
   EXPECT_TRUE(link.PortOpen);
   EXPECT_FALSE(link.PortFailed);
   EXPECT_FALSE(link.DataError);
@@ -71,6 +77,38 @@ TEST_F(Sio, PortThatCannotBeOpenedIsReportedWithItsErrorNumber) {
   EXPECT_FALSE(link.PortOpen);
   EXPECT_TRUE(link.DataError);
   EXPECT_EQ(dialog.messages, std::vector<std::string>{"Kein Zugriff auf COM3, Fehlernummer: 2"});
+}
+
+TEST_F(Sio, OnlyADeniedAccessAddsTheHintAsASecondLine) {
+  struct Case {
+    int error;
+    PortFailure failure;
+    const char* hint;
+    const char* message;
+  };
+  const Case cases[] = {
+      {EACCES, PortFailure::AccessDenied, "Join the group.",
+       "Kein Zugriff auf COM3, Fehlernummer: 13\nJoin the group."},
+      {EPERM, PortFailure::AccessDenied, "Join the group.",
+       "Kein Zugriff auf COM3, Fehlernummer: 1\nJoin the group."},
+      // A port locked by another program: the number says permission, the port knows better.
+      {EACCES, PortFailure::Other, "Join the group.", "Kein Zugriff auf COM3, Fehlernummer: 13"},
+      {EBUSY, PortFailure::Other, "Join the group.", "Kein Zugriff auf COM3, Fehlernummer: 16"},
+      {EACCES, PortFailure::AccessDenied, "", "Kein Zugriff auf COM3, Fehlernummer: 13"},
+  };
+  for (const Case& c : cases) {
+    dialog.messages.clear();
+    accessDeniedHint = c.hint;
+    auto sio = Open([&c](FakePort& fake) {
+      fake.refuse = FakePort::Call::Open;
+      fake.openError = c.error;
+      fake.openFailure = c.failure;
+    });
+    ASSERT_TRUE(sio);
+    EXPECT_FALSE(link.PortOpen) << c.message;
+    EXPECT_TRUE(link.DataError) << c.message;
+    EXPECT_EQ(dialog.messages, std::vector<std::string>{c.message});
+  }
 }
 
 TEST_F(Sio, RefusedLineSettingsLeaveThePortOpenButFailed) {

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "core/files/atomic_file.h"
+#include "core/files/file_path.h"
 #include "core/files/ini_file.h"
 #include "core/shell/application.h"
 #include "core/shell/folders.h"
@@ -14,17 +16,23 @@
 namespace q6 {
 namespace {
 
+// `base` followed by the '/'-separated `parts`, with the system's separator.
+std::string Under(const std::string& base, std::string parts) {
+  std::replace(parts.begin(), parts.end(), '/', kDirSeparator.front());
+  return base + std::string(kDirSeparator) + parts;
+}
+
 class StartupTest : public ::testing::Test {
  protected:
   std::string settingsPath() const {
-    return platform.commonAppData + "/Tessaro GmbH/quenDARIS 6.1/quendaris6.ini";
+    return Under(platform.commonAppData, "Tessaro GmbH/quenDARIS 6.1/quendaris6.ini");
   }
   void writeSettings(const std::string& text) {
     std::filesystem::create_directories(std::filesystem::path(settingsPath()).parent_path());
     std::ofstream(settingsPath(), std::ios::binary) << text;
   }
   std::string defaultLogPath() const {
-    return platform.documents + "/Tessaro GmbH/quenDARIS 6.1/datalog.txt";
+    return Under(platform.documents, "Tessaro GmbH/quenDARIS 6.1/datalog.txt");
   }
   // One run of the program: start, then close.
   Application& start() {
@@ -55,12 +63,21 @@ TEST_F(StartupTest, FirstStartWritesTheDefaultFileAndRunsInGerman) {
 TEST_F(StartupTest, FoldersFollowTheFixedNames) {
   auto& form = start().form1();
   EXPECT_EQ(form.PathMyDocs, platform.documents);
-  EXPECT_EQ(form.PathSetup, platform.commonAppData + "/Tessaro GmbH/quenDARIS 6.1");
-  EXPECT_EQ(form.PathConfig, platform.documents + "/Tessaro GmbH/quenDARIS 6.1");
+  EXPECT_EQ(form.PathSetup, Under(platform.commonAppData, "Tessaro GmbH/quenDARIS 6.1"));
+  EXPECT_EQ(form.PathConfig, Under(platform.documents, "Tessaro GmbH/quenDARIS 6.1"));
   EXPECT_EQ(form.PathDeviceSettings,
-            platform.documents + "/Tessaro GmbH/quenDARIS 6.1/VRK_Einstellungen/");
+            Under(platform.documents, "Tessaro GmbH/quenDARIS 6.1/VRK_Einstellungen/"));
   EXPECT_TRUE(std::filesystem::is_directory(form.PathSetup));
   EXPECT_FALSE(std::filesystem::exists(form.PathConfig)) << "created only by the file dialogs";
+}
+
+TEST_F(StartupTest, FoldersBeyondAsciiKeepTheirNames) {
+  const auto home = platform.dir.path() / u8"J\u00fcrgen \u20ac";
+  platform.documents = platform.commonAppData = FileText(home);
+  start();
+  EXPECT_TRUE(
+      std::filesystem::is_regular_file(home / "Tessaro GmbH" / "quenDARIS 6.1" / "quendaris6.ini"));
+  EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(StartupTest, OnlyComKeyShowsTheChooserAndTheDefaultLogPath) {

@@ -139,5 +139,22 @@ TEST(Form, FindsControlsByNameAndKind) {
   EXPECT_EQ(form.find("Nothing"), nullptr);
 }
 
+TEST(Indicator, TellsItsColourInWords) {
+  struct Case {
+    Rgb color;
+    const char* words;
+  };
+  Indicator lamp("LedGreen");
+  EXPECT_EQ(lamp.stateText(), "off") << "a new lamp is unlit";
+  for (const auto& [color, words] :
+       {Case{colors::kLitGreen, "on (green)"}, Case{colors::kLitYellow, "on (yellow)"},
+        Case{colors::kLitRed, "on (red)"}, Case{colors::kUnlit, "off"},
+        Case{colors::kPanel, "no data"}, Case{colors::kInactiveCaption, "no data"},
+        Case{Rgb{1, 2, 3}, "colour 1, 2, 3"}}) {
+    lamp.setColor(color);
+    EXPECT_EQ(lamp.stateText(), words);
+  }
+}
+
 }  // namespace
 }  // namespace q6
