@@ -1,8 +1,10 @@
 #include "ui/binder.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QDialog>
 #include <QEvent>
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -37,6 +40,20 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QString Css(Rgb color) {
   return QStringLiteral("rgb(%1,%2,%3)").arg(color.r).arg(color.g).arg(color.b);
+}
+
+// Spin boxes take their colours from the palette, not from a style sheet: a sheet hands the style
+// a fresh palette at every repaint, so each repaint of a live page put another pixmap of the box
+// into the pixmap cache. The roles are those a sheet's background and colour would set.
+void ShowColorsInPalette(QAbstractSpinBox& spin, const CaptionedControl& control) {
+  const Rgb back = control.color();
+  const Rgb fore = control.fontColor();
+  QPalette palette = spin.palette();
+  for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
+    palette.setColor(role, QColor(back.r, back.g, back.b));
+  for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+    palette.setColor(role, QColor(fore.r, fore.g, fore.b));
+  spin.setPalette(palette);
 }
 
 bool IsExactly(const QObject& object, const char* className) {
@@ -341,7 +358,10 @@ void Binder::apply(Binding& binding, Property property) {
     }
     case Property::Color:
     case Property::FontColor:
-      if (captioned && widget) {
+      if (!captioned || !widget) break;
+      if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget)) {
+        ShowColorsInPalette(*spin, *captioned);
+      } else {
         QString css = QStringLiteral("background-color: %1; color: %2;")
                           .arg(Css(captioned->color()), Css(captioned->fontColor()));
         if (control.kind() == ControlKind::Indicator) {

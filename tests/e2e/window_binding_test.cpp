@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "core/widgets/color.h"
 #include "platform/shell/qt_platform.h"
 #include "support/fake_platform.h"
 #include "ui/windows.h"
@@ -83,6 +85,47 @@ TEST_F(WindowBindingTest, ModelChangesReachTheWidgets) {
   EXPECT_FALSE(tabs->isTabVisible(tabs->indexOf(widget<QWidget>("TsTest"))));
   form.frame.SbZustand.setPanelText(0, "OFFLINE");
   EXPECT_TRUE(widget<QStatusBar>("SbZustand")->findChild<QLabel*>()->text() == "OFFLINE");
+}
+
+// Share of the widget's rendered pixels in `colour`.
+double ColourShare(QWidget& widget, Rgb colour) {
+  const QImage image = widget.grab().toImage();
+  const QRgb wanted = qRgb(colour.r, colour.g, colour.b);
+  int matching = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) matching += image.pixel(x, y) == wanted ? 1 : 0;
+  return static_cast<double>(matching) / (image.width() * image.height());
+}
+
+constexpr const char* kColouredFields[] = {"EdGeraeteNr", "UdWt1", "DateTimePicker_Mo1"};
+
+TEST_F(WindowBindingTest, FieldsShowTheirModelColour) {
+  app.Start();
+  for (const char* name : kColouredFields) {
+    app.form1().findAs<CaptionedControl>(name)->setColor(colors::kChanged);
+    EXPECT_GT(ColourShare(*widget<QWidget>(name), colors::kChanged), 0.5) << name;
+  }
+}
+
+// The live values repaint the page at every poll; a coloured field that cached a new pixmap at
+// each repaint kept filling the pixmap cache. A small cache shows it: its oldest entry,
+// put there first, is pushed out once repaints add pixmaps instead of reusing one.
+TEST_F(WindowBindingTest, RepaintsOfAColouredFieldReuseItsCachedLook) {
+  app.Start();
+  const int usualLimit = QPixmapCache::cacheLimit();
+  for (const char* name : kColouredFields) {
+    QWidget& field = *widget<QWidget>(name);
+    app.form1().findAs<CaptionedControl>(name)->setColor(colors::kChanged);
+    const int fieldKb = field.width() * field.height() * 4 / 1024 + 1;
+    QPixmapCache::clear();
+    QPixmapCache::setCacheLimit(16 + 4 * fieldKb);
+    QPixmap oldest(64, 64);  // 16 kB
+    oldest.fill(Qt::black);
+    QPixmapCache::insert(QStringLiteral("oldest"), oldest);
+    for (int i = 0; i < 20; ++i) field.grab();
+    EXPECT_TRUE(QPixmapCache::find(QStringLiteral("oldest"), &oldest)) << name;
+  }
+  QPixmapCache::setCacheLimit(usualLimit);
 }
 
 TEST_F(WindowBindingTest, UserActionsReachTheModelWithoutEchoes) {
