@@ -29,6 +29,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 #include "core/widgets/controls.h"
 #include "core/widgets/grid.h"
@@ -83,18 +84,19 @@ QList<QObject*> OwnObjects(QWidget& root, const QString& name = {}) {
   return own;
 }
 
-// Tells a model that the user clicked into its widget.
-class ClickForwarder : public QObject {
+// Calls back when its widget receives one kind of event.
+class EventForwarder : public QObject {
  public:
-  ClickForwarder(QObject* parent, std::function<void()> clicked)
-      : QObject(parent), clicked_(std::move(clicked)) {}
+  EventForwarder(QObject* parent, QEvent::Type type, std::function<void()> received)
+      : QObject(parent), type_(type), received_(std::move(received)) {}
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::MouseButtonPress) clicked_();
+    if (event->type() == type_) received_();
     return QObject::eventFilter(watched, event);
   }
 
  private:
-  std::function<void()> clicked_;
+  QEvent::Type type_;
+  std::function<void()> received_;
 };
 
 }  // namespace
@@ -105,6 +107,9 @@ struct Binder::Binding {
   Control::ObserverId observer = 0;
   bool applying = false;
   std::unique_ptr<QTimer> timer;
+  // A table out of sight takes no cells: each change would have its header measure every row
+  // again. It shows the model's cells as it comes into sight.
+  bool cellsWaiting = false;
   QButtonGroup* radios = nullptr;
   std::vector<QLabel*> panels;
 };
@@ -258,6 +263,15 @@ void Binder::bind(Control& control, QObject* target) {
     ref.radios = new QButtonGroup(box);
     if (!box->layout()) new QVBoxLayout(box);
   }
+  if (control.kind() == ControlKind::ProgressBar) {
+    // With its own background the bar is opaque, so its repaints leave the group box beneath
+    // alone.
+    static_cast<QWidget*>(target)->setAutoFillBackground(true);
+  }
+  if (control.kind() == ControlKind::Grid)
+    target->installEventFilter(new EventForwarder(target, QEvent::Show, [this, &ref] {
+      if (ref.cellsWaiting) apply(ref, Property::Cells);
+    }));
   // Spin fields change by their arrows only.
   if (control.kind() == ControlKind::SpinField)
     if (auto* edit = target->findChild<QLineEdit*>()) edit->setReadOnly(true);
@@ -455,6 +469,11 @@ void Binder::apply(Binding& binding, Property property) {
       if (auto* table = qobject_cast<QTableWidget*>(target)) {
         auto& grid = static_cast<Grid&>(control);
         auto changes = grid.takeChanges();
+        if (!table->isVisible()) {
+          binding.cellsWaiting = true;
+          break;
+        }
+        if (std::exchange(binding.cellsWaiting, false)) changes.all = true;
         const auto show = [&](int column, int row) {
           auto* item = table->item(row, column);
           if (!item) {
@@ -529,10 +548,11 @@ void Binder::connectUserActions(Binding& binding) {
               [&control](const QString& text) {
                 static_cast<Edit&>(control).setText(text.toStdString());
               });
-      target->installEventFilter(new ClickForwarder(target, [&control, resync] {
-        static_cast<Edit&>(control).click();
-        resync();
-      }));
+      target->installEventFilter(
+          new EventForwarder(target, QEvent::MouseButtonPress, [&control, resync] {
+            static_cast<Edit&>(control).click();
+            resync();
+          }));
       break;
     case ControlKind::SpinField:
       connect(static_cast<QSpinBox*>(target), &QSpinBox::valueChanged, this,

@@ -15,6 +15,9 @@ class ProgressBars {
 
 // Progress is shown at every fifth byte of a transfer.
 bool IsProgressStep(std::uint32_t position);
+// Whether the progress step at `position` is the last of a transfer of `count` bytes taken
+// `chunk` at a time.
+bool IsLastProgressStep(std::uint32_t position, std::uint32_t chunk, std::uint32_t count);
 // Share of `count` that `position` has reached, in percent, rounded to the nearest integer.
 int ProgressPercent(std::uint32_t position, std::uint32_t count);
 // Sets the bars for the sequencer state `sioState`: the EEPROM bar for the batches sent from the

@@ -121,10 +121,23 @@ void TSio::Execute() {
       requested_ = false;
     }
     const unsigned number = link_.TransferNumber;
+    progressShown_.reset();
     DoTransfer(
-        link_, *port_, [this, number](int percent) { ShowProgress(number, percent); }, stopping_);
+        link_, *port_,
+        [this, number](int percent, bool last) { ReportProgress(number, percent, last); },
+        stopping_);
   }
   port_->close();
+}
+
+// A step every fifth byte would wake the user-interface thread some two hundred times a second,
+// each time to repaint a bar, for figures nobody can tell apart. It hears of a transfer's first and
+// last steps, and between them of the first step after each `kProgressFrame`.
+void TSio::ReportProgress(unsigned number, int percent, bool last) {
+  const auto now = std::chrono::steady_clock::now();
+  if (!last && progressShown_ && now - *progressShown_ < kProgressFrame) return;
+  progressShown_ = now;
+  ShowProgress(number, percent);
 }
 
 // The task may run after this worker is gone, so it holds only what outlives the worker. Progress

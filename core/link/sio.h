@@ -1,11 +1,13 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -50,6 +52,9 @@ class TSio final : public TransferRequester {
   // A request made while another is pending is ignored, as the sequencer never makes one.
   void RequestTransfer() override;
 
+  // Between a transfer's first and last steps, its progress reaches the bars at most this often.
+  static constexpr std::chrono::milliseconds kProgressFrame{100};
+
  private:
   struct OpenResult;
 
@@ -57,6 +62,7 @@ class TSio final : public TransferRequester {
   OpenResult OpenPort(const std::string& device);
   void ApplyOpenResult(const OpenResult& result);
   void Execute();
+  void ReportProgress(unsigned number, int percent, bool last);
   void ShowProgress(unsigned number, int percent);
 
   LinkState& link_;
@@ -66,6 +72,8 @@ class TSio final : public TransferRequester {
   std::condition_variable wake_;
   bool requested_ = false;
   std::atomic<bool> stopping_{false};
+  // When the user-interface thread last heard of the running transfer's progress.
+  std::optional<std::chrono::steady_clock::time_point> progressShown_;
   std::thread thread_;
 };
 

@@ -25,10 +25,10 @@ void EndTransfer(LinkState& link) {
 
 // Sends and collects the bytes; false when the port failed or the worker is told to stop.
 bool Exchange(LinkState& link, SerialPort& port, std::uint32_t count,
-              const std::function<void(int)>& progress, const std::atomic<bool>& stopping) {
+              const TransferProgress& progress, const std::atomic<bool>& stopping) {
   const auto chunk = static_cast<std::uint32_t>(link.ChunkSize);
   for (std::uint32_t c = 0; c < count; c += chunk) {
-    if (IsProgressStep(c)) progress(ProgressPercent(c, count));
+    if (IsProgressStep(c)) progress(ProgressPercent(c, count), IsLastProgressStep(c, chunk, count));
     const std::uint32_t n = std::min(chunk, count - c);
     if (stopping || !port.write(link.TxSource + c, n) || !port.read(&link.RxBuffer[c], n)) {
       return false;
@@ -49,7 +49,7 @@ PortTimeouts TransferTimeouts(int readTimeout) {
 
 }  // namespace
 
-void DoTransfer(LinkState& link, SerialPort& port, const std::function<void(int)>& progress,
+void DoTransfer(LinkState& link, SerialPort& port, const TransferProgress& progress,
                 const std::atomic<bool>& stopping) {
   link.running = true;
   link.ReadTimeout = std::clamp(link.ReadTimeout, 30, 800);

@@ -1,5 +1,6 @@
 // The whole program, offscreen, against the quendaris-dimmer program over a pseudo-terminal.
 
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -16,6 +17,9 @@ TEST_F(LiveConnectionTest, SwitchingOnShowsTheDimmerSwitchingOffGoesOffline) {
   pressSwitch();
   ASSERT_TRUE(serveUntil([this] { return live(); })) << ::testing::PrintToString(platform.messages);
 
+  windows.main()
+      .findChild<QTabWidget*>("PageControl1")
+      ->setCurrentWidget(windows.main().findChild<QWidget*>("TsRam"));
   auto* table = windows.main().findChild<QTableWidget*>("StgRamData");
   ASSERT_NE(table->item(1, 3), nullptr);
   EXPECT_EQ(table->item(1, 3)->text().toStdString(), form().tables.StgRamData.cell(3, 1));

@@ -10,10 +10,12 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include "core/widgets/color.h"
+#include "core/widgets/grid.h"
 #include "platform/shell/qt_platform.h"
 #include "support/fake_platform.h"
 #include "ui/windows.h"
@@ -85,6 +87,38 @@ TEST_F(WindowBindingTest, ModelChangesReachTheWidgets) {
   EXPECT_FALSE(tabs->isTabVisible(tabs->indexOf(widget<QWidget>("TsTest"))));
   form.frame.SbZustand.setPanelText(0, "OFFLINE");
   EXPECT_TRUE(widget<QStatusBar>("SbZustand")->findChild<QLabel*>()->text() == "OFFLINE");
+}
+
+// A table out of sight is left alone while its model changes, so its header never measures rows
+// nobody sees; in sight, it shows the model as it is then, size included, and follows at once.
+TEST_F(WindowBindingTest, ATableOutOfSightCatchesUpWhenItComesIntoSight) {
+  app.Start();
+  windows.main().show();
+  auto* tabs = widget<QTabWidget>("PageControl1");
+  auto* table = widget<QTableWidget>("StgRamData");
+  Grid& grid = app.form1().tables.StgRamData;
+  const auto text = [table](int column, int row) {
+    const QTableWidgetItem* item = table->item(row, column);
+    return item ? item->text().toStdString() : std::string("(none)");
+  };
+  ASSERT_FALSE(table->isVisible());
+  grid.setCell(3, 1, "12.5");
+  EXPECT_NE(text(3, 1), "12.5");
+
+  tabs->setCurrentWidget(widget<QWidget>("TsRam"));
+  ASSERT_TRUE(table->isVisible());
+  EXPECT_EQ(text(3, 1), "12.5");
+  grid.setCell(3, 1, "13.0");
+  EXPECT_EQ(text(3, 1), "13.0");
+
+  tabs->setCurrentIndex(0);
+  const int rows = grid.rowCount() + 1;
+  grid.setSize(rows, grid.columnCount());
+  grid.setCell(2, rows - 1, "added");
+  tabs->setCurrentWidget(widget<QWidget>("TsRam"));
+  EXPECT_EQ(table->rowCount(), rows);
+  EXPECT_EQ(text(2, rows - 1), "added");
+  EXPECT_EQ(text(3, 1), "13.0");
 }
 
 // Share of the widget's rendered pixels in `colour`.

@@ -28,7 +28,12 @@ struct Rig {
 
   void RunTransfer() {
     DoTransfer(
-        link, port, [this](int percent) { percents.push_back(percent); }, stopping);
+        link, port,
+        [this](int percent, bool last) {
+          percents.push_back(percent);
+          lastFlags.push_back(last);
+        },
+        stopping);
   }
 
   void ExpectEndSteps() {
@@ -43,6 +48,7 @@ struct Rig {
   FakePort port;
   std::atomic<bool> stopping{false};
   std::vector<int> percents;
+  std::vector<bool> lastFlags;
 };
 
 class Transfer : public testing::Test, protected Rig {};
@@ -198,19 +204,26 @@ TEST_F(Transfer, StopRequestEndsTheTransferWithDataError) {
   ExpectEndSteps();
 }
 
-TEST(TransferProgress, ReportsProgressAtEveryFifthByte) {
+// Only the last report says so, wherever the chunks let the steps fall.
+TEST(TransferProgress, ReportsProgressAtEveryFifthByteAndMarksTheLast) {
   struct Case {
     std::uint32_t count;
+    int chunkSize;
     std::size_t reports;
     int last;
   };
-  for (const Case c : {Case{170, 34, 97}, Case{840, 168, 99}, Case{10, 2, 50}}) {
+  for (const Case c : {Case{170, 1, 34, 97}, Case{840, 1, 168, 99}, Case{10, 1, 2, 50},
+                       Case{1, 1, 1, 0}, Case{170, 2, 17, 94}, Case{170, 3, 12, 97}}) {
     Rig rig;
     rig.Prepare(c.count);
+    rig.link.ChunkSize = c.chunkSize;
     rig.RunTransfer();
-    ASSERT_EQ(rig.percents.size(), c.reports) << c.count;
+    ASSERT_EQ(rig.percents.size(), c.reports) << c.count << "/" << c.chunkSize;
     EXPECT_EQ(rig.percents.front(), 0);
-    EXPECT_EQ(rig.percents.back(), c.last) << c.count;
+    EXPECT_EQ(rig.percents.back(), c.last) << c.count << "/" << c.chunkSize;
+    std::vector<bool> onlyTheLast(c.reports, false);
+    onlyTheLast.back() = true;
+    EXPECT_EQ(rig.lastFlags, onlyTheLast) << c.count << "/" << c.chunkSize;
   }
 }
 
