@@ -67,7 +67,7 @@ int Run(const Options& options) {
   const auto pty = PtyEndpoint::Open(error);
   // Measured before the port is announced, while nothing else uses the terminal.
   const auto delivery =
-      pty && options.wireBaud > 0 ? pty->minimumDeliveryTime() : std::chrono::nanoseconds{};
+      pty && options.wireBaud > 0 ? pty->typicalDeliveryTime() : std::chrono::nanoseconds{};
   const auto registration =
       pty ? PortRegistration::Register(options.setupDir, options.portName, pty->device(), error)
           : nullptr;

@@ -19,10 +19,10 @@ class PtyEndpoint {
   PtyEndpoint& operator=(const PtyEndpoint&) = delete;
 
   int master() const { return master_; }
-  // The least time, over a number of tries, that a byte written on the program's side takes to
+  // The median time, over a number of tries, that a byte written on the program's side takes to
   // become readable on the dimmer's; zero when it cannot be measured. Only while nobody else uses
   // the terminal.
-  std::chrono::nanoseconds minimumDeliveryTime() const;
+  std::chrono::nanoseconds typicalDeliveryTime() const;
   const std::string& device() const { return device_; }
 
  private:

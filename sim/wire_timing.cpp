@@ -7,7 +7,7 @@ namespace q6::sim {
 WireTiming::WireTiming(int baudRate, Clock::duration delivery)
     : byteTime_(std::chrono::duration_cast<Clock::duration>(
           std::chrono::duration<double>(10.0 / baudRate))),
-      delivery_(delivery) {}
+      delivery_(std::min(delivery, byteTime_ / 4)) {}
 
 Clock::time_point WireTiming::answerArrival(Clock::time_point received) {
   requestLineFree_ = std::max(received - delivery_, requestLineFree_) + byteTime_;

@@ -174,10 +174,15 @@ TEST_F(LinkOverPty, TheUserInterfaceThreadRunsOnDuringASlowTransfer) {
   timer.start();
   sioState = 94;
   send_sio(link, *sio, sioState, 2, 0x0000, 168, 0);
+  const auto start = std::chrono::steady_clock::now();
   ASSERT_TRUE(Run(840));
+  const auto elapsed = std::chrono::steady_clock::now() - start;
   EXPECT_FALSE(link.DataError);
   // About twenty intervals fit into the transfer; a frozen thread would see none of them.
   EXPECT_GE(fired, 5);
+  // The emulated line holds every answer back: each byte takes two byte times, less at most a
+  // quarter of one for the terminal's delivery.
+  EXPECT_GE(elapsed, 840 * 1.75 * 10 / 38400.0 * 1s);
 }
 
 }  // namespace

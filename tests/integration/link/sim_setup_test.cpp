@@ -107,12 +107,18 @@ TEST(WireTiming, EachByteTakesTenBitTimesEachWay) {
 }
 
 TEST(WireTiming, TheTerminalsDeliveryIsNotChargedOnTopOfTheLine) {
-  WireTiming wire(10000, 300us);
+  WireTiming wire(10000, 200us);
   const Clock::time_point t0{};
-  // Read 0.3 ms after it was written: the byte was on the line from then.
-  EXPECT_EQ(wire.answerArrival(t0 + 10ms), t0 + 11700us);
+  // Read 0.2 ms after it was written: the byte was on the line from then.
+  EXPECT_EQ(wire.answerArrival(t0 + 10ms), t0 + 11800us);
   // Never before the line is free again.
-  EXPECT_EQ(wire.answerArrival(t0 + 10ms), t0 + 12700us);
+  EXPECT_EQ(wire.answerArrival(t0 + 10ms), t0 + 12800us);
+}
+
+TEST(WireTiming, AtMostAQuarterOfAByteIsTakenOffForTheTerminal) {
+  WireTiming wire(10000, 900us);
+  const Clock::time_point t0{};
+  EXPECT_EQ(wire.answerArrival(t0 + 10ms), t0 + 11750us);
 }
 
 }  // namespace
