@@ -63,7 +63,11 @@ std::chrono::nanoseconds PtyEndpoint::typicalDeliveryTime() const {
     arrived[static_cast<std::size_t>(received)] = Clock::now();
   }
   writer.join();
-  if (writesFailed || received < kTries) return {};
+  if (writesFailed || received < kTries) {
+    // Probes left unread would reach the dimmer as the program's first bytes.
+    ::tcflush(master_, TCIOFLUSH);
+    return {};
+  }
   std::array<std::chrono::nanoseconds, kTries> taken{};
   for (std::size_t i = 0; i < taken.size(); ++i)
     taken[i] =
