@@ -7,9 +7,11 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QWheelEvent>
 
+#include "ui/tab_layout_guard.h"
 #include "ui_form1.h"
 #include "ui_infofenst.h"
 #include "ui_lang_form.h"
@@ -48,6 +50,7 @@ MainWindowView::MainWindowView() : ui_(std::make_unique<Ui::Form1>()) {
   findChild<QTableWidget*>("stgExport")
       ->horizontalHeader()
       ->setSectionResizeMode(QHeaderView::Stretch);
+  for (auto* tabs : findChildren<QTabWidget*>()) new TabLayoutGuard(*tabs);
   for (auto* edit : findChildren<QLineEdit*>()) edit->installEventFilter(&keyFilter_);
   for (auto* widget : findChildren<QWidget*>()) widget->installEventFilter(this);
 }

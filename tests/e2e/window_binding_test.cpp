@@ -121,6 +121,49 @@ TEST_F(WindowBindingTest, ATableOutOfSightCatchesUpWhenItComesIntoSight) {
   EXPECT_EQ(text(3, 1), "13.0");
 }
 
+// Counts the paint events of one widget.
+class PaintCount : public QObject {
+ public:
+  explicit PaintCount(QWidget& widget) { widget.installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+void HandlePendingEvents() {
+  for (int i = 0; i < 5; ++i) {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+  }
+}
+
+// A label's new text repaints the label, not the whole page around it (the live page's operating
+// time changes every second); a text that needs more room still gets it.
+TEST_F(WindowBindingTest, ANewLabelTextRepaintsTheLabelNotThePage) {
+  app.Start();
+  windows.main().show();
+  HandlePendingEvents();
+  auto& label = *app.form1().findAs<CaptionedControl>("LbBetriebsdauerAktuell");
+  PaintCount labelPaints(*widget<QWidget>("LbBetriebsdauerAktuell"));
+  PaintCount farAwayPaints(*widget<QWidget>("wt_ph1_led"));
+  for (const char* time : {"00:00:21", "00:00:22", "00:01:00", "01:10:00", "123:10:00"}) {
+    label.setCaption(time);
+    HandlePendingEvents();
+  }
+  EXPECT_GE(labelPaints.paints, 5);
+  EXPECT_EQ(farAwayPaints.paints, 0);
+
+  // A text that needs more room than the page has reaches the window's layout.
+  const int minimumWidth = windows.main().minimumSizeHint().width();
+  label.setCaption(std::string(300, 'W'));
+  HandlePendingEvents();
+  EXPECT_GT(windows.main().minimumSizeHint().width(), minimumWidth);
+}
+
 // Share of the widget's rendered pixels in `colour`.
 double ColourShare(QWidget& widget, Rgb colour) {
   const QImage image = widget.grab().toImage();
