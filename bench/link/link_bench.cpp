@@ -24,6 +24,7 @@
 
 #include "bench/support/figure.h"
 #include "bench/support/process_usage.h"
+#include "core/link/forwarding_port.h"
 #include "core/link/port_names.h"
 #include "core/link/records.h"
 #include "core/link/sio.h"
@@ -59,28 +60,14 @@ struct Sample {
 // The program's port, noting when the last answer byte came in: the read is timed on the
 // worker's side, so the user-interface thread may wait between looks as the program's does
 // between its timer ticks, instead of taking the processor from the link every millisecond.
-class TimedPort final : public SerialPort {
+class TimedPort final : public ForwardingPort {
  public:
-  bool open(const std::string& device) override { return port_.open(device); }
-  bool applyLineSettings(const LineSettings& settings) override {
-    return port_.applyLineSettings(settings);
-  }
-  bool setQueueSizes(std::size_t input, std::size_t output) override {
-    return port_.setQueueSizes(input, output);
-  }
-  bool setTimeouts(const PortTimeouts& timeouts) override { return port_.setTimeouts(timeouts); }
-  bool purge() override { return port_.purge(); }
-  bool write(const std::uint8_t* data, std::size_t count) override {
-    return port_.write(data, count);
-  }
+  TimedPort() : ForwardingPort(port_) {}
   std::optional<std::size_t> read(std::uint8_t* data, std::size_t count) override {
-    const auto received = port_.read(data, count);
+    const auto received = ForwardingPort::read(data, count);
     lastRead_ = Clock::now().time_since_epoch().count();
     return received;
   }
-  void close() override { port_.close(); }
-  int lastError() const override { return port_.lastError(); }
-  PortFailure lastFailure() const override { return port_.lastFailure(); }
 
   Clock::time_point lastRead() const { return Clock::time_point(Clock::duration(lastRead_)); }
 

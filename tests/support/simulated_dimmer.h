@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+#include "core/link/forwarding_port.h"
 #include "sim/dimmer.h"
 #include "sim/protocol_engine.h"
 #include "sim/simulated_port.h"
@@ -30,25 +31,15 @@ class SimulatedDimmer {
   std::function<void(std::uint8_t* answer, std::size_t count)> tamper;
 
  private:
-  class TamperingPort final : public SerialPort {
+  class TamperingPort final : public ForwardingPort {
    public:
     TamperingPort(sim::ProtocolEngine& engine, SimulatedDimmer& owner)
-        : inner_(engine, [] { return sim::Clock::now(); }), owner_(owner) {}
-    bool open(const std::string& device) override { return inner_.open(device); }
-    bool applyLineSettings(const LineSettings& s) override { return inner_.applyLineSettings(s); }
-    bool setQueueSizes(std::size_t i, std::size_t o) override { return inner_.setQueueSizes(i, o); }
-    bool setTimeouts(const PortTimeouts& t) override { return inner_.setTimeouts(t); }
-    bool purge() override { return inner_.purge(); }
-    bool write(const std::uint8_t* data, std::size_t count) override {
-      return inner_.write(data, count);
-    }
+        : ForwardingPort(inner_), inner_(engine, [] { return sim::Clock::now(); }), owner_(owner) {}
     std::optional<std::size_t> read(std::uint8_t* data, std::size_t count) override {
-      const auto got = inner_.read(data, count);
+      const auto got = ForwardingPort::read(data, count);
       if (got && owner_.tamper) owner_.tamper(data, *got);
       return got;
     }
-    void close() override { inner_.close(); }
-    int lastError() const override { return inner_.lastError(); }
     void unplug() { inner_.unplug(); }
 
    private:
